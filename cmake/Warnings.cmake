@@ -1,0 +1,10 @@
+# Warnings are errors, kept in one place for every target of the project.
+add_library(tessaro_warnings INTERFACE)
+target_compile_options(tessaro_warnings INTERFACE
+  -Wall -Wextra -Werror -Wshadow=local -Wimplicit-fallthrough -Wnon-virtual-dtor
+  $<$<COMPILE_LANGUAGE:CXX>:-Wsuggest-override>)
+
+if(TESSARO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
