@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <string>
 #include <string_view>
 
@@ -46,6 +48,33 @@ std::size_t perOgniVoce(std::string_view testo, std::size_t da, F&& f) {
 inline bool eCommento(std::string_view voce) {
   return !voce.empty() && (voce.front() == '\'' || voce.front() == '#');
 }
+
+// The yield point of the long walks (loading, search, crossing test, anagrams,
+// viewer). Walks call it once per entry; it is cheap: it forwards to the window
+// layer only every 256 calls, and the window layer pumps events only when
+// about 15 ms of work have passed. It returns true when the walk must stop
+// (the user clicked the interrupt panel).
+class Cedi {
+ public:
+  Cedi() = default;
+  explicit Cedi(std::function<bool()> f) : f_(std::move(f)) {}
+  bool operator()() {
+    if (!f_ || (++n_ & 255u) != 0) return fermo_;
+    fermo_ = f_();
+    return fermo_;
+  }
+  // Forwards at once (used between letters and lengths, not per entry).
+  bool ora() {
+    if (f_) fermo_ = f_();
+    return fermo_;
+  }
+  bool fermo() const { return fermo_; }
+
+ private:
+  std::function<bool()> f_;
+  unsigned n_ = 0;
+  bool fermo_ = false;
+};
 
 inline constexpr int NumSlot = 8;          // slots 0..7; slot 0 is never used
 inline constexpr int NumSlotVisibili = 6;  // slots 1..6 have a menu item and a panel
