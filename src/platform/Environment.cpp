@@ -1,0 +1,82 @@
+#include "platform/Environment.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace tessaro {
+
+int QtEnvironment::msgBox(QWidget* owner, const QString& testo, int stile, const QString& titolo) {
+  QMessageBox box(owner);
+  box.setWindowTitle(titolo.isEmpty() ? NomeProgramma : titolo);
+  box.setText(testo);
+  switch (stile & 0xF0) {
+    case msg::Critical: box.setIcon(QMessageBox::Critical); break;
+    case msg::Question: box.setIcon(QMessageBox::Question); break;
+    case msg::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case msg::Information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (stile & 0x0F) {
+    case msg::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case msg::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+    case msg::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return msg::AnsYes;
+    case QMessageBox::No: return msg::AnsNo;
+    case QMessageBox::Cancel: return msg::AnsCancel;
+    default: return (stile & 0x0F) == msg::YesNoCancel ? msg::AnsCancel : msg::AnsOK;
+  }
+}
+
+QString QtEnvironment::fileApri(QWidget* owner, const QString& titolo, const QString& filtro,
+                                const QString& cartella) {
+  return QFileDialog::getOpenFileName(owner, titolo, cartella, filtro);
+}
+
+QString QtEnvironment::fileSalva(QWidget* owner, const QString& titolo, const QString& filtro,
+                                 const QString& cartella, const QString& nomeIniziale) {
+  // The program asks its own question before replacing another file.
+  QString iniziale = nomeIniziale;
+  if (!iniziale.isEmpty() && !iniziale.contains(QLatin1Char('/')) && !cartella.isEmpty())
+    iniziale = cartella + QLatin1Char('/') + iniziale;
+  return QFileDialog::getSaveFileName(owner, titolo, iniziale.isEmpty() ? cartella : iniziale, filtro,
+                                      nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+void QtEnvironment::beep() { QApplication::beep(); }
+
+bool QtEnvironment::apriDocumento(const QString& indirizzo) {
+  const QUrl url = indirizzo.contains(QLatin1String("://")) ? QUrl(indirizzo) : QUrl::fromLocalFile(indirizzo);
+  return QDesktopServices::openUrl(url);
+}
+
+QSize QtEnvironment::schermoTwips() const {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  if (!s) return {15360, 11520};
+  const QSize px = s->size();
+  const double t = twipsPerPixel();
+  return {static_cast<int>(px.width() * t), static_cast<int>(px.height() * t)};
+}
+
+double QtEnvironment::twipsPerPixel() const {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
+  return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+void QtEnvironment::mostraFinestra(QWidget& w) { w.showMaximized(); }
+
+int QtEnvironment::mostraModale(QDialog& d) { return d.exec(); }
+
+void QtEnvironment::processaEventi() { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); }
+
+}  // namespace tessaro

@@ -1,0 +1,43 @@
+#include "schema/Vista.h"
+
+namespace tessaro {
+
+Vista vistaIniziale(int W, int H) {
+  Vista v;
+  v.PeriLeft = cint16(W * 0.27).value_or(0);
+  v.PeriTop = cint16(H * 0.19).value_or(0);
+  v.LatoX = cint16(W * 0.03).value_or(0);
+  v.LatoY = v.LatoX;
+  v.FontLettere = FontLettereIniziale;
+  v.FontNumeri = FontNumeriIniziale;
+  return v;
+}
+
+std::optional<std::int16_t> latoBox(std::int16_t lato, int celle) {
+  const long l = static_cast<long>(lato) * celle + 2;
+  if (l > 32767) return std::nullopt;
+  return static_cast<std::int16_t>(l);
+}
+
+EsitoZoom zoomCelle(Vista& v, double fattore) {
+  const auto x = cint16(v.LatoX * fattore);
+  if (!x) return EsitoZoom::Fermo;
+  if (fattore < 1 && *x < LatoMinimo) return EsitoZoom::Fermo;
+  v.LatoX = *x;
+  const auto y = cint16(v.LatoY * fattore);
+  if (!y) return EsitoZoom::Fermo;
+  v.LatoY = *y;
+  v.FontLettere *= fattore;
+  v.FontNumeri *= fattore;
+  if (v.FontNumeri < FontMinimo) v.FontNumeri = FontMinimo;
+  return EsitoZoom::Fatto;
+}
+
+void adattaFont(Vista& v, const std::function<double(double)>& altezzaA) {
+  while (v.FontLettere > FontMinimo && altezzaA(v.FontLettere) > 1) {
+    v.FontLettere *= 0.99;
+    if (v.FontLettere < FontMinimo) v.FontLettere = FontMinimo;
+  }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,33 @@
+// "Nuovo...": protects unsaved work, asks for the size, and resets the tools.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/Form0g.h"
+#include "platform/Environment.h"
+#include "platform/ListBox.h"
+#include "platform/PictureBox.h"
+#include "platform/ToolBar.h"
+#include "schema/ui/Form0a.h"
+
+namespace tessaro {
+
+void Form0g::menuNuovo_Click() {
+  if (Occupato > 0) return;
+  Form0a dialogo(*this);
+  env_.mostraModale(dialogo);
+  Lists->Clear();
+  Lists->setToolTip(QString());
+  texta->setText(QString());
+  textb->setText(QString());
+  CartellaFile = CartellaProg;
+}
+
+void Form0g::NuovoSchema() {
+  if (Occupato > 0) return;
+  for (int i = 0; i <= 12; ++i) Tlb1->setValue(QStringLiteral("a%1").arg(i), 0);
+  if (schema.Righe == 0 && schema.Colonne == 0) return;
+  ImageA = ImageV;
+  Peri->setMouseIcon(ImageA);
+}
+
+}  // namespace tessaro

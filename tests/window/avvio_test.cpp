@@ -1,0 +1,125 @@
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "Finestra.h"
+
+namespace tessaro::prova {
+namespace {
+
+using Avvio = Finestra;
+
+TEST_F(Avvio, FinestraComeAppenaCaricata) {
+  EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   "));
+  EXPECT_EQ(f->Modo, 9);
+  EXPECT_EQ(f->TastoAttivo, QStringLiteral("a9"));
+  EXPECT_FALSE(f->Peri->isVisible());
+  EXPECT_TRUE(f->Label0->isVisible());
+  EXPECT_EQ(f->Label0->text(), QStringLiteral(" Attendere il caricamento dei Dizionari ..."));
+  EXPECT_EQ(f->SecCar->text(), QStringLiteral("0"));
+  EXPECT_EQ(f->cursor().shape(), Qt::WaitCursor);
+  EXPECT_EQ(f->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 128));
+}
+
+TEST_F(Avvio, BottoniTuttiDisabilitatiConLeLoroDescrizioni) {
+  const std::pair<const char*, const char*> attesi[] = {
+      {"a9", "Anagrammi di TEST"},         {"a10", "Sinonimi e Contrari di TEST"},
+      {"a11", "Ortografia di TEST"},       {"a12", "Non disponibile"},
+      {"a0", "Annerisci o Sbianca Casella"}, {"a3", "Scrivi Riga"},
+      {"a4", "Scrivi Colonna"},            {"a5", "Pulisci Casella"},
+      {"a1", "Suggerisci Riga"},           {"a2", "Suggerisci Colonna"},
+      {"a6", "Suggerisci Incrocio"},       {"a7", "Annulla ultima azione"},
+      {"a8", "Ripristina ultimo Annullamento"}};
+  for (const auto& [key, tip] : attesi) {
+    const QString k = QString::fromLatin1(key);
+    ASSERT_TRUE(f->Tlb1->has(k)) << key;
+    EXPECT_FALSE(f->Tlb1->isEnabled(k)) << key;
+    EXPECT_EQ(f->Tlb1->toolTip(k), QString::fromUtf8(tip)) << key;
+    EXPECT_EQ(f->Tlb1->description(k), QString::fromUtf8(tip)) << key;
+    EXPECT_EQ(f->Tlb1->value(k), 0) << key;
+  }
+  EXPECT_EQ(f->Tlb1->style(QStringLiteral("a0")), ToolBar::Gruppo);
+  EXPECT_EQ(f->Tlb1->style(QStringLiteral("a7")), ToolBar::Normale);
+  EXPECT_EQ(f->Tlb1->buttonCount(), 20);
+  // The TEST field sits over its placeholder, with the same width and left.
+  const QRect p = f->Tlb1->geometryOf(QStringLiteral("textb"));
+  EXPECT_EQ(f->textb->x(), p.x());
+  EXPECT_EQ(f->textb->width(), p.width());
+  EXPECT_EQ(p.width(), 2000 / 15);
+  EXPECT_FALSE(f->textb->isEnabled());
+}
+
+TEST_F(Avvio, PannelliDiStatoComeProgettati) {
+  EXPECT_EQ(f->Stb1->count(), 16);
+  EXPECT_EQ(f->Stb1->text(1), QStringLiteral("  BENVENUTO !"));
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Attendi ...                            "));
+  EXPECT_EQ(f->Stb1->text(5), QStringLiteral("Diz.  "));
+  EXPECT_EQ(f->Stb1->toolTip(6), QStringLiteral("Cambia Lingua"));
+  EXPECT_EQ(f->Stb1->text(7), QStringLiteral("Ric.  "));
+  EXPECT_EQ(f->Stb1->toolTip(8), QStringLiteral("Ricerca Normale/Estesa"));
+  for (int n = 11; n <= 16; ++n) {
+    EXPECT_EQ(f->Stb1->text(n), QStringLiteral("D%1").arg(n - 10));
+    EXPECT_EQ(f->Stb1->toolTip(n), QStringLiteral("Attiva/Disattiva"));
+  }
+  // Start-up inverted "Ricerca Estesa": normal search, panel 7 shown.
+  EXPECT_FALSE(f->Estesa->isChecked());
+  EXPECT_TRUE(f->Stb1->isVisible(7));
+  EXPECT_FALSE(f->Stb1->isVisible(8));
+}
+
+TEST_F(Avvio, MenuConLeLoroVociEStati) {
+  const auto menu = f->menuBar()->actions();
+  ASSERT_EQ(menu.size(), 4);
+  EXPECT_EQ(menu[0]->text(), QStringLiteral("File"));
+  EXPECT_EQ(menu[1]->text(), QStringLiteral("Visualizza"));
+  EXPECT_EQ(menu[2]->text(), QStringLiteral("Strumenti"));
+  EXPECT_EQ(menu[3]->text(), QStringLiteral("Aiuto"));
+  EXPECT_FALSE(f->Salva->isEnabled());
+  EXPECT_FALSE(f->Salvacome->isEnabled());
+  EXPECT_TRUE(f->Numerare->isChecked());
+  EXPECT_TRUE(f->Accorcia->isChecked());
+  EXPECT_FALSE(f->FunWord->isChecked());
+  EXPECT_EQ(f->Riduci->text(), QStringLiteral("Riduci l'Area dello Schema                      Ctrl -"));
+  EXPECT_EQ(f->Ingrandisci->text(), QStringLiteral("Ingrandisci l'Area dello Schema               Ctrl +"));
+  EXPECT_EQ(f->Originali->text(), QStringLiteral("Dimensioni Originali Area Schema           Ctrl 0"));
+  EXPECT_EQ(f->d[3]->text(), QStringLiteral("3-"));
+  EXPECT_EQ(f->AiutoF1->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(f->AiutoContesto, 1000);
+}
+
+TEST_F(Avvio, FileWordTempConUnSoloSeparatore) {
+  EXPECT_EQ(f->FileWordTemp, f->CartellaProg + QStringLiteral("/~cruci.doc"));
+  const QString prima = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QStringLiteral("/")));
+  Form0g g(*env);
+  g.Form_Load();
+  QDir::setCurrent(prima);
+  EXPECT_EQ(g.CartellaProg, QStringLiteral("/"));
+  EXPECT_EQ(g.FileWordTemp, QStringLiteral("/~cruci.doc"));
+}
+
+TEST_F(Avvio, SchermoStrettoUsaLeImmaginiPiccole) {
+  EXPECT_FALSE(f->SchermoPiccolo);
+  ScriptedEnvironment stretto;
+  stretto.schermo = QSize(11985, 8985);
+  Form0g g(stretto);
+  g.Form_Load();
+  EXPECT_TRUE(g.SchermoPiccolo);
+  EXPECT_EQ(g.Tlb1->button(QStringLiteral("a0"))->iconSize(), QSize(16, 16));
+  ScriptedEnvironment giusto;
+  giusto.schermo = QSize(12000, 9000);
+  Form0g h(giusto);
+  h.Form_Load();
+  EXPECT_FALSE(h.SchermoPiccolo);
+}
+
+TEST_F(Avvio, IlContatoreDeiSecondiAvanza) {
+  f->Timer2_Timer();
+  f->Timer2_Timer();
+  EXPECT_TRUE(f->SecCar->isVisible());
+  EXPECT_EQ(f->SecCar->text(), QStringLiteral("2"));
+}
+
+}  // namespace
+}  // namespace tessaro::prova

@@ -1,0 +1,214 @@
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "Finestra.h"
+
+namespace tessaro::prova {
+namespace {
+
+using NuovoSchemaTest = Finestra;
+using Disegno = Finestra;
+using Zoom = Finestra;
+
+TEST_F(NuovoSchemaTest, MisureValideCreanoLoSchema) {
+  ASSERT_TRUE(nuovo(QStringLiteral("2"), QStringLiteral("2")));
+  EXPECT_EQ(f->schema.Righe, 2);
+  EXPECT_EQ(f->schema.Colonne, 2);
+  EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"??", "??"}));
+  EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   (nuovo file)"));
+  EXPECT_TRUE(f->Salvacome->isEnabled());
+  EXPECT_FALSE(f->Salva->isEnabled());
+  EXPECT_TRUE(env->box.empty());
+
+  ASSERT_TRUE(nuovo(QStringLiteral("25"), QStringLiteral("35")));
+  EXPECT_EQ(f->schema.MaxLato, 35);
+  EXPECT_EQ(f->schema.Griglia.size(), 25u);
+}
+
+TEST_F(NuovoSchemaTest, MisureFuoriLimiteRifiutate) {
+  const std::pair<QString, QString> casi[] = {
+      {"26", "10"}, {"10", "36"}, {"", ""}, {"1", "10"}, {"10", "0"}};
+  for (const auto& [r, c] : casi) {
+    env->box.clear();
+    env->beeps = 0;
+    EXPECT_FALSE(nuovo(r, c)) << r.toStdString() << "x" << c.toStdString();
+    ASSERT_EQ(env->box.size(), 1u);
+    EXPECT_EQ(env->box[0].testo, QStringLiteral("al di fuori dei limiti\r\nRiprova ..."));
+    EXPECT_EQ(env->box[0].titolo, QStringLiteral("E R R O R E"));
+    EXPECT_EQ(env->box[0].stile, 48);
+    EXPECT_EQ(env->beeps, 1);
+  }
+  EXPECT_EQ(f->schema.Righe, 0);
+  EXPECT_FALSE(f->Peri->isVisible());
+}
+
+TEST_F(NuovoSchemaTest, SoloCifreEInvioSpostaIlFuoco) {
+  env->suModale = [&](QDialog& d) {
+    auto& a = static_cast<Form0a&>(d);
+    QApplication::setActiveWindow(&a);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&a));
+    a.Text1->setFocus();
+    QTest::keyClicks(a.Text1, QStringLiteral("1a5"));
+    EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
+    EXPECT_EQ(env->beeps, 1);
+    QTest::keyClick(a.Text1, Qt::Key_Return);
+    EXPECT_EQ(env->beeps, 2);  // Enter is no digit either
+    EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
+    EXPECT_TRUE(a.Text2->hasFocus());
+    // Enter in an empty box leaves the focus there.
+    QTest::keyClick(a.Text2, Qt::Key_Return);
+    EXPECT_TRUE(a.Text2->hasFocus());
+    QTest::keyClicks(a.Text2, QStringLiteral("15"));
+    QTest::keyClick(a.Text2, Qt::Key_Backspace);
+    EXPECT_EQ(a.Text2->text(), QStringLiteral("1"));
+    QTest::keyClick(a.Text2, Qt::Key_5);
+    QTest::keyClick(a.Text2, Qt::Key_Return);
+    EXPECT_TRUE(a.Command1->hasFocus());
+    a.Command2_Click();
+  };
+  f->menuNuovo_Click();
+  EXPECT_EQ(env->modali, 1);
+  EXPECT_EQ(f->schema.Righe, 0);  // "Annullo" changes nothing
+}
+
+TEST_F(NuovoSchemaTest, InizioAbilitaGliStrumentiDellaGriglia) {
+  ASSERT_TRUE(nuovo(QStringLiteral("5"), QStringLiteral("5")));
+  for (int i = 0; i <= 6; ++i) EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a%1").arg(i))) << i;
+  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a7")));
+  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a8")));
+  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a9")));  // the dictionaries enable it
+  EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" Per lavorare nel Cruciverba usare i Bottoni in alto a destra "));
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
+  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" "));
+  EXPECT_EQ(f->Stb1->bevel(2), StatusBar::Rialzato);
+  EXPECT_TRUE(f->Peri->isVisible());
+  EXPECT_EQ(f->Peri->scaleWidth(), 5);
+  EXPECT_EQ(f->Peri->scaleHeight(), 5);
+}
+
+TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
+  ASSERT_TRUE(nuovo(QStringLiteral("15"), QStringLiteral("15")));
+  EXPECT_EQ(f->vista.LatoX, 461);
+  EXPECT_EQ(f->vista.LatoY, 461);
+  EXPECT_DOUBLE_EQ(f->vista.FontLettere, 15);  // fits a 461-twip cell
+  const int larghezza = f->Peri->width();
+  f->Ingrandisci_Click();
+  EXPECT_EQ(f->vista.LatoX, 507);
+  EXPECT_GT(f->Peri->width(), larghezza);
+  f->Originali_Click();
+  f->Riduci_Click();
+  EXPECT_EQ(f->vista.LatoX, 415);
+  f->Ingrandisci_Click();
+  f->Ingrandisci_Click();
+  f->Originali_Click();
+  EXPECT_EQ(f->vista.LatoX, 461);
+  EXPECT_EQ(f->vista.LatoY, 461);
+  EXPECT_DOUBLE_EQ(f->vista.FontLettere, 15);
+  EXPECT_DOUBLE_EQ(f->vista.FontNumeri, 7);
+  EXPECT_EQ(f->Peri->width(), larghezza);
+}
+
+TEST_F(Zoom, RiduciNonSiBloccaEIngrandisciSiFermaA16Bit) {
+  ASSERT_TRUE(nuovo(QStringLiteral("25"), QStringLiteral("35")));
+  for (int i = 0; i < 60; ++i) f->Riduci_Click();
+  EXPECT_GE(f->vista.LatoX, LatoMinimo);
+  EXPECT_GE(f->vista.FontLettere, FontMinimo);
+  EXPECT_LE(f->Peri->textHeight(QStringLiteral("A")), 1.0 + 1e-9);
+  f->Originali_Click();
+  int larghezza = 0;
+  for (int i = 0; i < 30; ++i) {
+    larghezza = f->Peri->width();
+    f->Ingrandisci_Click();
+  }
+  // The box stopped growing once 35 cells would pass 32767 twips.
+  EXPECT_EQ(f->Peri->width(), larghezza);
+  EXPECT_LE((f->Peri->width() - 1) * 15, 32767);
+}
+
+TEST_F(Zoom, ScorciatoieDaTastieraSoloConCtrl) {
+  ASSERT_TRUE(nuovo(QStringLiteral("5"), QStringLiteral("5")));
+  QKeyEvent piu(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, QStringLiteral("+"));
+  QApplication::sendEvent(f->Peri, &piu);
+  EXPECT_EQ(f->vista.LatoX, 461);
+  QKeyEvent tastierino(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier,
+                       QStringLiteral("+"));
+  QApplication::sendEvent(f->Peri, &tastierino);
+  EXPECT_EQ(f->vista.LatoX, 461);
+  QKeyEvent ctrlPiu(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+"));
+  QApplication::sendEvent(f->Peri, &ctrlPiu);
+  EXPECT_EQ(f->vista.LatoX, 507);
+  QKeyEvent ctrlMeno(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier, QStringLiteral("-"));
+  QApplication::sendEvent(f->Peri, &ctrlMeno);
+  EXPECT_EQ(f->vista.LatoX, 456);
+  QKeyEvent ctrlZero(QEvent::KeyPress, Qt::Key_0, Qt::ControlModifier, QStringLiteral("0"));
+  QApplication::sendEvent(f->Peri, &ctrlZero);
+  EXPECT_EQ(f->vista.LatoX, 461);
+}
+
+TEST_F(Disegno, LineeDiUnoSchemaDueXDue) {
+  ASSERT_TRUE(nuovo(QStringLiteral("2"), QStringLiteral("2")));
+  // Three horizontal and three vertical black lines, white in between.
+  for (double i : {0.0, 1.0, 2.0}) {
+    EXPECT_EQ(pixel(0.5, i), QColor(Qt::black)) << i;
+    EXPECT_EQ(pixel(i, 0.5), QColor(Qt::black)) << i;
+    EXPECT_EQ(pixel(1.5, i), QColor(Qt::black)) << i;
+  }
+  EXPECT_EQ(pixel(0.5, 0.9), QColor(Qt::white));
+  EXPECT_EQ(pixel(1.9, 1.5), QColor(Qt::white));
+}
+
+TEST_F(Disegno, CasellaNeraConCorniceBiancaEArobaNormalizzata) {
+  schemaDa({"@??", "???"});
+  EXPECT_EQ(f->schema.Griglia[0][0], CellaNera);  // "@" normalised by the redraw
+  EXPECT_EQ(pixel(0.5, 0.5), QColor(Qt::black));
+  EXPECT_EQ(pixel(0.02, 0.5), QColor(Qt::black));
+  EXPECT_EQ(pixel(0.05, 0.5), QColor(Qt::white));  // the inner frame
+  EXPECT_EQ(pixel(0.95, 0.5), QColor(Qt::white));
+  EXPECT_EQ(pixel(0.5, 0.05), QColor(Qt::white));
+}
+
+TEST_F(Disegno, NumeriRossiELettereNere) {
+  schemaDa({"C??", "???"});
+  const QImage& img = f->Peri->immagine();
+  auto contaColore = [&](double x0, double y0, double x1, double y1, auto cond) {
+    int n = 0;
+    const QPoint a = f->Peri->inPixel(x0, y0), b = f->Peri->inPixel(x1, y1);
+    for (int y = a.y(); y < b.y(); ++y)
+      for (int x = a.x(); x < b.x(); ++x) n += cond(img.pixelColor(x, y)) ? 1 : 0;
+    return n;
+  };
+  auto rosso = [](QColor c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; };
+  auto scuro = [](QColor c) { return c.red() < 80 && c.green() < 80 && c.blue() < 80; };
+  // Cell (0,1) carries number 2 in red at its top-left; (1,1) has no number.
+  EXPECT_GT(contaColore(1.03, 0.02, 1.5, 0.3, rosso), 0);
+  EXPECT_EQ(contaColore(1.03, 1.02, 1.97, 1.97, rosso), 0);
+  // The letter C is drawn in black inside its cell.
+  EXPECT_GT(contaColore(0.2, 0.2, 0.9, 0.95, scuro), 0);
+  // Numbers off: painted white over white cells, without a full redraw.
+  f->Numerare_Click();
+  EXPECT_FALSE(f->Numerare->isChecked());
+  EXPECT_EQ(contaColore(1.03, 0.02, 1.5, 0.3, rosso), 0);
+  f->Numerare_Click();
+  EXPECT_GT(contaColore(1.03, 0.02, 1.5, 0.3, rosso), 0);
+}
+
+TEST_F(Disegno, CorniceRossaRientrataDiUnDecimoDiCasella) {
+  ASSERT_TRUE(nuovo(QStringLiteral("3"), QStringLiteral("3")));
+  f->EvidCol = 0;
+  f->EvidRiga = 0;
+  f->EvidLarg = 1;
+  f->EvidAlt = 1;
+  f->evidenzia();
+  EXPECT_EQ(pixel(0.5, 0.05), QColor(Qt::red));
+  EXPECT_EQ(pixel(0.05, 0.5), QColor(Qt::red));
+  EXPECT_EQ(pixel(0.95, 0.5), QColor(Qt::red));
+  EXPECT_EQ(pixel(0.5, 0.95), QColor(Qt::red));
+  EXPECT_NE(pixel(0.5, 0.5), QColor(Qt::red));
+  EXPECT_EQ(f->UltEvid.larg, 1);
+  f->rinfresca();
+  EXPECT_NE(pixel(0.5, 0.05), QColor(Qt::red));  // a full redraw removes it
+}
+
+}  // namespace
+}  // namespace tessaro::prova
