@@ -43,7 +43,8 @@ RisultatoAnagrammi concludi(std::vector<std::string> righe, bool interrotto) {
     r.beep = true;
     return r;
   }
-  r.pannello2 = " " + std::to_string(r.NumRisultati);
+  r.pannello2 = ' ';
+  r.pannello2 += std::to_string(r.NumRisultati);
   r.pannello2 += r.NumRisultati == 1 ? TestoAnagramma : TestoAnagrammi;
   return r;
 }
