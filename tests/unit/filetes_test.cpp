@@ -1,0 +1,115 @@
+#include "files/FileTes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tessaro {
+namespace {
+
+using namespace std::string_literals;
+
+Schema dueXTre() {
+  Schema s;
+  s.carica(2, 3, {"CA?", "\x10?O"});
+  return s;
+}
+
+TEST(FileTesScrittura, DueXTreSuDiscoByteEsatti) {
+  const std::string atteso = "2,3\r\n\"CA?\"\r\n\"\x10?O\"\r\n";
+  const auto dati = scriviTes(dueXTre());
+  EXPECT_EQ(dati, atteso);
+
+  // Through a real file, byte for byte, and back.
+  const auto percorso = std::filesystem::temp_directory_path() / "filetes_test_2x3.tes";
+  {
+    std::ofstream f(percorso, std::ios::binary);
+    f << dati;
+  }
+  std::ifstream f(percorso, std::ios::binary);
+  const std::string letti{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  std::filesystem::remove(percorso);
+  EXPECT_EQ(letti, atteso);
+
+  const auto l = leggiTes(letti);
+  ASSERT_TRUE(l) << static_cast<int>(l.errore);
+  EXPECT_EQ(l.schema->Righe, 2);
+  EXPECT_EQ(l.schema->Colonne, 3);
+  EXPECT_EQ(l.schema->MaxLato, 3);
+  EXPECT_EQ(l.schema->Griglia, dueXTre().Griglia);
+}
+
+TEST(FileTesLettura, FormeAccettate) {
+  struct Caso {
+    const char* nome;
+    std::string dati;
+    std::vector<std::string> righe;
+  };
+  const Caso casi[] = {
+      {"solo LF", "2,3\n\"CA?\"\n\"\x10?O\"\n", {"CA?", "\x10?O"}},
+      {"ultima riga senza fine", "2,3\r\n\"CA?\"\r\n\"\x10?O\"", {"CA?", "\x10?O"}},
+      {"righe in eccesso ignorate", "2,2\r\n\"AB\"\r\n\"CD\"\r\n\"EF\"\r\nqualunque cosa", {"AB", "CD"}},
+      {"spazi iniziali e @", "  2 , 2\r\n  \"@?\"\r\n\"ZZ\"\r\n", {"@?", "ZZ"}},
+      {"campi senza virgolette", "2,2\r\nAB\r\nCD\r\n", {"AB", "CD"}},
+      {"limiti massimi", "25,35\r\n" + [] {
+         std::string r;
+         for (int i = 0; i < 25; ++i) r += "\"" + std::string(35, '?') + "\"\r\n";
+         return r;
+       }(),
+       std::vector<std::string>(25, std::string(35, '?'))},
+  };
+  for (const auto& c : casi) {
+    const auto l = leggiTes(c.dati);
+    ASSERT_TRUE(l) << c.nome << " errore " << static_cast<int>(l.errore);
+    EXPECT_EQ(l.schema->Griglia, c.righe) << c.nome;
+  }
+}
+
+TEST(FileTesLettura, FormeRifiutate) {
+  struct Caso {
+    const char* nome;
+    std::string dati;
+    ErroreTes errore;
+  };
+  const Caso casi[] = {
+      {"vuoto", "", ErroreTes::DimensioniNonNumeri},
+      {"prima riga non numerica", "due,tre\r\n\"CA?\"\r\n", ErroreTes::DimensioniNonNumeri},
+      {"un solo numero", "2\r\n", ErroreTes::DimensioniNonNumeri},
+      {"numero con coda", "2x,3\r\n\"CA?\"\r\n\"CA?\"\r\n", ErroreTes::DimensioniNonNumeri},
+      {"oltre 16 bit", "70000,3\r\n", ErroreTes::DimensioniNonNumeri},
+      {"righe negative", "-2,3\r\n", ErroreTes::DimensioniFuoriLimiti},
+      {"una riga", "1,3\r\n\"CA?\"\r\n", ErroreTes::DimensioniFuoriLimiti},
+      {"26 righe", "26,3\r\n", ErroreTes::DimensioniFuoriLimiti},
+      {"36 colonne", "2,36\r\n", ErroreTes::DimensioniFuoriLimiti},
+      {"righe mancanti", "3,3\r\n\"CA?\"\r\n\"CA?\"\r\n", ErroreTes::RigheMancanti},
+      {"riga corta", "2,3\r\n\"CA\"\r\n\"CA?\"\r\n", ErroreTes::LunghezzaRiga},
+      {"riga lunga", "2,3\r\n\"CA?\"\r\n\"CA??\"\r\n", ErroreTes::LunghezzaRiga},
+      {"riga vuota in mezzo", "2,3\r\n\r\n\"CA?\"\r\n\"CA?\"\r\n", ErroreTes::LunghezzaRiga},
+      {"minuscola", "2,3\r\n\"ca?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
+      {"spazio nella riga", "2,3\r\n\"C ?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
+      {"byte nullo", "2,3\r\n\"C\0?\"\r\n\"CA?\"\r\n"s, ErroreTes::CarattereNonValido},
+      {"virgolette aperte", "2,3\r\n\"CA?\"\r\n\"CA?", ErroreTes::RigaMalformata},
+      {"testo dopo le virgolette", "2,3\r\n\"CA?\"x\r\n\"CA?\"\r\n", ErroreTes::RigaMalformata},
+      {"troppo grande", "2,3\r\n\"CA?\"\r\n\"CA?\"\r\n" + std::string(MaxByteTes, ' '), ErroreTes::TroppoGrande},
+  };
+  for (const auto& c : casi) {
+    const auto l = leggiTes(c.dati);
+    EXPECT_FALSE(l) << c.nome;
+    EXPECT_EQ(l.errore, c.errore) << c.nome;
+  }
+}
+
+TEST(FileTesNome, EstensioneAggiuntaSoloSeManca) {
+  EXPECT_EQ(conEstensioneTes("schema"), "schema.tes");
+  EXPECT_EQ(conEstensioneTes("SCHEMA.TES"), "SCHEMA.TES");
+  EXPECT_EQ(conEstensioneTes("/home/a/x.Tes"), "/home/a/x.Tes");
+  EXPECT_EQ(conEstensioneTes(""), ".tes");
+  EXPECT_EQ(conEstensioneTes("es"), "es.tes");
+  EXPECT_EQ(conEstensioneTes("schema.txt"), "schema.txt.tes");
+}
+
+}  // namespace
+}  // namespace tessaro
