@@ -108,6 +108,16 @@ TEST_F(LinguaMotore, MaiuscoleAccentiEForme) {
   EXPECT_FALSE(bella.SynonymList(1).empty());
   EXPECT_EQ(bella.AntonymList(), (Parole{"brutta"}));
   EXPECT_EQ(sinonimi("belli").AntonymList(), (Parole{"brutti"}));
+  EXPECT_EQ(sinonimi("CASE").voce(), "casa");    // not "caso"
+  EXPECT_EQ(sinonimi("LIBRI").voce(), "libro");  // not "librare"
+  EXPECT_EQ(sinonimi("MANI").voce(), "mano");
+  EXPECT_EQ(sinonimi("PARLO").voce(), "parlare");
+  EXPECT_EQ(sinonimi("AMA").voce(), "amare");  // not "amo"
+  const auto alte = sinonimi("ALTE");
+  EXPECT_EQ(alte.voce(), "alto");
+  EXPECT_EQ(alte.AntonymList(), (Parole{"basse"}));
+  EXPECT_EQ(sinonimi("APERTA").AntonymList(), (Parole{"chiusa"}));
+  EXPECT_EQ(sinonimi("GRANDI").AntonymList(), (Parole{"piccolo"}));  // no safe ending
   EXPECT_EQ(sinonimi("LUCIFERO").voce(), "Lucifero");  // only capitalised in the thesaurus
 }
 
@@ -149,10 +159,12 @@ TEST_F(LinguaMotore, OrtografiaErrataConSuggerimenti) {
 }
 
 TEST_F(LinguaMotore, OrtografiaSenzaSuggerimentiRapidi) {
-  // Nothing one edit away: the full pass answers, or nothing does.
-  const auto r = ortografia("xqzwt");
+  // Two edits away: only the full pass (with n-grams) finds these.
+  const auto r = ortografia("raggazo");
   EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
-  EXPECT_EQ(ortografia("scsrivaniaa").SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_TRUE(contiene(nomi(r), "ragazzo"));
+  EXPECT_TRUE(contiene(nomi(ortografia("scsrivaniaa")), "scrivania"));
+  EXPECT_EQ(ortografia("xqzwt").SpellingErrorType(), wdSpellingNotInDictionary);
   EXPECT_EQ(ortografia(std::string(300, 'a')).SpellingErrorType(), wdSpellingNotInDictionary);
 }
 

@@ -79,6 +79,19 @@ TEST(LinguaTesto, AccentoFinaleMancante) {
   EXPECT_TRUE(conAccentoFinale("").empty());
 }
 
+TEST(LinguaTesto, FormeBaseIndovinate) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(singolari("case"), (V{"casa"}));
+  EXPECT_EQ(singolari("bianche"), (V{"biancha", "bianca"}));
+  EXPECT_EQ(singolari("libri"), (V{"libro", "libre"}));
+  EXPECT_EQ(singolari("lunghi"), (V{"lungho", "lungo", "lunghe", "lunge"}));
+  EXPECT_TRUE(singolari("casa").empty());
+  EXPECT_EQ(maschili("alta"), (V{"alto"}));
+  EXPECT_EQ(maschili("bianche"), (V{"biancho", "bianco"}));
+  EXPECT_TRUE(maschili("alto").empty());
+  EXPECT_TRUE(maschili("re").empty());  // too short to have an ending
+}
+
 TEST(LinguaTesto, DesinenzaPortataSulContrario) {
   EXPECT_EQ(stessaDesinenza("bella", "bello", "brutto"), std::optional<std::string>("brutta"));
   EXPECT_EQ(stessaDesinenza("felici", "felice", "infelice"),

@@ -190,6 +190,35 @@ struct MotoreLinguistico::Motori {
     return out;
   }
 
+  // Tries the base forms of a known word, in the order that suits its
+  // ending. Hunspell's Italian stems are sound for verbs and masculine
+  // plurals (parlo: parlare; belli: bello) but often miss feminine forms
+  // (case: caso; aperta: aperta; libri: librare), so plural and feminine
+  // endings are first tried on the word itself: a plural in -e as a
+  // feminine singular (case: casa), a plural in -i as its singular (a stem
+  // that agrees comes first: mani gives mano, not mane), and a feminine form
+  // as its masculine (alte: alto) after the stems.
+  template <class F>
+  bool formeBase(const std::string& parola, F&& provaTutte) {
+    const auto s = stems(parola);
+    const auto conosciute = [&](std::vector<std::string> forme) {
+      std::erase_if(forme, [&](const std::string& f) { return !corretta(f); });
+      return forme;
+    };
+    if (parola.ends_with('i')) {
+      const auto sing = conosciute(lingua::singolari(parola));
+      std::vector<std::string> confermate;
+      for (const auto& f : sing) {
+        if (std::find(s.begin(), s.end(), f) != s.end()) confermate.push_back(f);
+      }
+      return provaTutte(confermate) || provaTutte(sing) || provaTutte(s);
+    }
+    if (parola.ends_with('e'))
+      return provaTutte(conosciute(lingua::singolari(parola))) || provaTutte(s) ||
+             provaTutte(conosciute(lingua::maschili(parola)));
+    return provaTutte(s) || provaTutte(conosciute(lingua::maschili(parola)));
+  }
+
   std::vector<std::string> suggerimenti(Hunspell& h, std::string_view utf8) const {
     std::vector<std::string> out;
     const std::string w = inOrtografia(utf8);
@@ -348,9 +377,9 @@ std::optional<InfoSinonimi> MotoreLinguistico::SynonymInfo(std::string_view test
   if (parola.empty() || parola.size() > MaxLunghezzaParola) return info;
 
   // The entry that answers: the word as typed (in lower case, or capitalised
-  // for names such as Belzebù), then its stems when the dictionary knows it
-  // (BELLE: bello), then the word with an accented final vowel (CITTA:
-  // città) and the stems of that form.
+  // for names such as Lucifero); for a known word, its base forms (see
+  // formeBase); then the word with an accented final vowel (CITTA: città)
+  // and the stems of that form.
   const std::string minuscola = lingua::minuscolo(parola);
   Candidati visti;
   std::string voce;
@@ -358,14 +387,16 @@ std::optional<InfoSinonimi> MotoreLinguistico::SynonymInfo(std::string_view test
     if (voce.empty() && visti.nuovo(c) && m.conosciuta(c)) voce = c;
     return !voce.empty();
   };
-  auto provaStems = [&](const std::string& forma) {
-    for (const auto& s : m.stems(forma)) {
-      if (prova(s) || prova(lingua::minuscolo(s))) return true;
+  auto provaTutte = [&](const std::vector<std::string>& forme) {
+    for (const auto& f : forme) {
+      if (prova(f) || prova(lingua::minuscolo(f))) return true;
     }
     return false;
   };
-  bool trovata = prova(minuscola) || prova(lingua::capitalizzato(minuscola)) || provaStems(minuscola);
-  bool daStem = trovata && voce != minuscola && lingua::minuscolo(voce) != minuscola;
+  auto provaStems = [&](const std::string& forma) { return provaTutte(m.stems(forma)); };
+  bool trovata = prova(minuscola) || prova(lingua::capitalizzato(minuscola)) ||
+                 (m.corretta(minuscola) && m.formeBase(minuscola, provaTutte));
+  bool daFormaBase = trovata && voce != minuscola && lingua::minuscolo(voce) != minuscola;
   if (!trovata) {
     for (const auto& a : lingua::conAccentoFinale(minuscola)) {
       if (prova(a)) break;
@@ -375,7 +406,7 @@ std::optional<InfoSinonimi> MotoreLinguistico::SynonymInfo(std::string_view test
       if (trovata) break;
       if (m.corretta(a)) trovata = provaStems(a);
     }
-    daStem = false;
+    daFormaBase = false;
   }
   if (!trovata) return info;
 
@@ -385,7 +416,7 @@ std::optional<InfoSinonimi> MotoreLinguistico::SynonymInfo(std::string_view test
     // Antonyms of the base form follow the form asked for: BELLA gives
     // BRUTTA, not BRUTTO, when the dictionary knows the form.
     std::string contrario = c;
-    if (daStem) {
+    if (daFormaBase) {
       if (auto f = lingua::stessaDesinenza(minuscola, lingua::minuscolo(voce), c); f && m.corretta(*f))
         contrario = *f;
     }

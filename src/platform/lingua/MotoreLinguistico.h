@@ -116,8 +116,11 @@ class MotoreLinguistico {
   std::vector<int> righeContrariErrate() const;
 
   // Case is ignored; the text is trimmed of outer blanks. A word the
-  // thesaurus does not know as typed is tried with an accented final vowel
-  // (CITTA: città) and then through its dictionary stems (BELLA: bello).
+  // thesaurus does not know as typed is tried through its base forms
+  // (BELLA: bello; CASE: casa; PARLO: parlare) and, when the dictionary does
+  // not know it, with an accented final vowel (CITTA: città). Antonyms of a
+  // base form take the form's ending when the dictionary knows the result
+  // (BELLA: brutta).
   // nullopt when the engine is not started or the language is not Italian.
   std::optional<InfoSinonimi> SynonymInfo(std::string_view testo,
                                           int LanguageID = LinguaItaliana) const;

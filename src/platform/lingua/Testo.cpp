@@ -256,6 +256,35 @@ std::vector<std::string> conAccentoFinale(std::string_view testo) {
   return out;
 }
 
+namespace {
+
+// The word with its last letter replaced by each of `finali`; before e and
+// i a "ch" or "gh" keeps the c or g hard, so bianche also gives bianca.
+std::vector<std::string> conFinali(std::string_view parola, std::string_view finali) {
+  std::vector<std::string> out;
+  if (parola.size() < 3) return out;
+  const std::string_view radice = parola.substr(0, parola.size() - 1);
+  const bool h = radice.ends_with("ch") || radice.ends_with("gh");
+  for (char f : finali) {
+    out.push_back(std::string(radice) + f);
+    if (h) out.push_back(std::string(radice.substr(0, radice.size() - 1)) + f);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::string> singolari(std::string_view parola) {
+  if (parola.ends_with('e')) return conFinali(parola, "a");
+  if (parola.ends_with('i')) return conFinali(parola, "oe");
+  return {};
+}
+
+std::vector<std::string> maschili(std::string_view parola) {
+  if (parola.ends_with('a') || parola.ends_with('e')) return conFinali(parola, "o");
+  return {};
+}
+
 std::optional<std::string> stessaDesinenza(std::string_view forma, std::string_view lemma,
                                            std::string_view contrario) {
   const auto f = punti(forma);

@@ -61,6 +61,14 @@ std::string_view senzaSpaziEsterni(std::string_view testo);
 // the last character is not a plain vowel. Case is kept (CITTA gives CITTÀ).
 std::vector<std::string> conAccentoFinale(std::string_view utf8);
 
+// Guesses at the base forms of an inflected noun or adjective, for the
+// dictionary to confirm (lower case expected). singolari: the singular of
+// the same gender (case: casa; libri: libro; grandi: grande; bianche:
+// bianca); maschili: the masculine singular of a feminine form (alta, alte:
+// alto; bianche: bianco). Empty when the ending does not fit.
+std::vector<std::string> singolari(std::string_view parola);
+std::vector<std::string> maschili(std::string_view parola);
+
 // Carries an inflection from one word to its antonym: when `forma` differs
 // from its base form `lemma` only in the last letter (bella, bello) and
 // `contrario` ends with the lemma's last letter (brutto), returns the
