@@ -256,14 +256,11 @@ struct MotoreLinguistico::Motori {
     return out;
   }
 
+  // A word answers when it has something to show: antonyms, or synonyms
+  // left after cleaning (an entry with only phrases does not stop the
+  // search for a base form that has words).
   bool conosciuta(const std::string& voce) {
-    if (contrari.contiene(voce)) return true;
-    const auto chiave = lingua::versoCodifica(voce, codSinonimi);
-    if (!chiave || chiave->empty()) return false;
-    mentry* pm = nullptr;
-    const int n = thes->Lookup(chiave->c_str(), static_cast<int>(chiave->size()), &pm);
-    if (n > 0 && pm != nullptr) thes->CleanUpAfterLookup(&pm, n);
-    return n > 0;
+    return contrari.contiene(lingua::minuscolo(voce)) || !significati(voce).empty();
   }
 };
 
