@@ -1,0 +1,302 @@
+// The linguistic engine on the Debian it_IT dictionary and thesaurus.
+#include "platform/lingua/MotoreLinguistico.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+using Parole = std::vector<std::string>;
+
+bool contiene(const Parole& p, const std::string& w) {
+  return std::find(p.begin(), p.end(), w) != p.end();
+}
+
+Parole nomi(const SuggerimentiOrtografia& s) {
+  Parole out;
+  for (const auto& x : s) out.push_back(x.Name);
+  return out;
+}
+
+CartelleLingua cartelleDiSistema() {
+  CartelleLingua c;
+  c.fileContrari = TESSARO_SOURCE_DIR "/data/contrari.txt";
+  return c;
+}
+
+// One engine for the whole suite: starting it loads the whole dictionary.
+class LinguaMotore : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    motore_ = new MotoreLinguistico(cartelleDiSistema());
+    ASSERT_TRUE(motore_->avvia()) << motore_->motivo();
+  }
+  static void TearDownTestSuite() {
+    delete motore_;
+    motore_ = nullptr;
+  }
+  static InfoSinonimi sinonimi(std::string_view w) {
+    auto i = motore_->SynonymInfo(w, LinguaItaliana);
+    EXPECT_TRUE(i.has_value());
+    return i.value_or(InfoSinonimi{});
+  }
+  static SuggerimentiOrtografia ortografia(std::string_view w, bool maiuscole = false) {
+    auto r = motore_->GetSpellingSuggestions(w, maiuscole, LinguaItaliana);
+    EXPECT_TRUE(r.has_value());
+    return r.value_or(SuggerimentiOrtografia{});
+  }
+  static MotoreLinguistico* motore_;
+};
+MotoreLinguistico* LinguaMotore::motore_ = nullptr;
+
+TEST_F(LinguaMotore, DatiDiSistemaTrovati) {
+  EXPECT_EQ(motore_->dati().aff, "/usr/share/hunspell/it_IT.aff");
+  EXPECT_EQ(motore_->dati().dat, "/usr/share/mythes/th_it_IT_v2.dat");
+  EXPECT_FALSE(motore_->dati().contrari.empty());
+  EXPECT_TRUE(motore_->righeContrariErrate().empty());
+}
+
+TEST_F(LinguaMotore, SinonimiSenzaContrari) {
+  const auto i = sinonimi("casa");
+  ASSERT_GT(i.MeaningCount(), 0);
+  const auto s = i.SynonymList(1);
+  EXPECT_TRUE(contiene(s, "abitazione"));
+  EXPECT_FALSE(contiene(s, "casa"));
+  EXPECT_TRUE(i.AntonymList().empty());
+}
+
+TEST_F(LinguaMotore, SinonimiEContrari) {
+  const auto i = sinonimi("alto");
+  ASSERT_GT(i.MeaningCount(), 0);
+  EXPECT_FALSE(i.SynonymList(1).empty());
+  EXPECT_EQ(i.AntonymList(), (Parole{"basso"}));
+  // Symmetric: "basso" is listed only as the antonym of others.
+  EXPECT_TRUE(contiene(sinonimi("basso").AntonymList(), "alto"));
+}
+
+TEST_F(LinguaMotore, SinonimiSoloParoleSingoleSenzaNote) {
+  // contagioso: "trasmissibile (di malattia)"; abbacchiato: "in crisi".
+  EXPECT_TRUE(contiene(sinonimi("contagioso").SynonymList(1), "trasmissibile"));
+  const auto i = sinonimi("abbacchiato");
+  ASSERT_GT(i.MeaningCount(), 0);
+  for (int m = 1; m <= i.MeaningCount(); ++m) {
+    const auto s = i.SynonymList(m);
+    EXPECT_FALSE(s.empty()) << "significato " << m;
+    for (const auto& w : s) EXPECT_EQ(w.find_first_of(" -'()"), std::string::npos) << w;
+    EXPECT_EQ(std::set<std::string>(s.begin(), s.end()).size(), s.size());
+  }
+  EXPECT_FALSE(contiene(i.SynonymList(1), "in crisi"));
+}
+
+TEST_F(LinguaMotore, MaiuscoleAccentiEForme) {
+  EXPECT_EQ(sinonimi("CASA").SynonymList(1), sinonimi("casa").SynonymList(1));
+  EXPECT_EQ(sinonimi(" casa ").voce(), "casa");
+  EXPECT_EQ(sinonimi("CITTA").voce(), "città");
+  EXPECT_GT(sinonimi("CITTA").MeaningCount(), 0);
+  EXPECT_EQ(sinonimi("citt\xE0").voce(), "città");  // single-byte text
+  EXPECT_EQ(sinonimi("PERCHE").voce(), "perché");
+  // An inflected form answers through its base form; antonyms follow the form.
+  const auto bella = sinonimi("BELLA");
+  EXPECT_EQ(bella.voce(), "bello");
+  EXPECT_FALSE(bella.SynonymList(1).empty());
+  EXPECT_EQ(bella.AntonymList(), (Parole{"brutta"}));
+  EXPECT_EQ(sinonimi("belli").AntonymList(), (Parole{"brutti"}));
+  EXPECT_EQ(sinonimi("CASE").voce(), "casa");    // not "caso"
+  EXPECT_EQ(sinonimi("LIBRI").voce(), "libro");  // not "librare"
+  EXPECT_EQ(sinonimi("MANI").voce(), "mano");
+  EXPECT_EQ(sinonimi("PARLO").voce(), "parlare");
+  EXPECT_EQ(sinonimi("AMA").voce(), "amare");  // not "amo"
+  const auto alte = sinonimi("ALTE");
+  EXPECT_EQ(alte.voce(), "alto");
+  EXPECT_EQ(alte.AntonymList(), (Parole{"basse"}));
+  EXPECT_EQ(sinonimi("APERTA").AntonymList(), (Parole{"chiusa"}));
+  EXPECT_EQ(sinonimi("GRANDI").AntonymList(), (Parole{"piccolo"}));  // no safe ending
+  EXPECT_EQ(sinonimi("LUCIFERO").voce(), "Lucifero");  // only capitalised in the thesaurus
+}
+
+TEST_F(LinguaMotore, ParolaSconosciuta) {
+  const auto i = sinonimi("xqzwt");
+  EXPECT_EQ(i.MeaningCount(), 0);
+  EXPECT_TRUE(i.SynonymList(1).empty());
+  EXPECT_TRUE(i.AntonymList().empty());
+  EXPECT_TRUE(i.voce().empty());
+  EXPECT_EQ(sinonimi("").MeaningCount(), 0);
+  EXPECT_EQ(sinonimi(std::string(5000, 'a')).MeaningCount(), 0);
+  EXPECT_TRUE(sinonimi("casa").SynonymList(0).empty());
+  EXPECT_TRUE(sinonimi("casa").SynonymList(99).empty());
+}
+
+TEST_F(LinguaMotore, OrtografiaCorretta) {
+  for (const char* w : {"casa", "CASA", "Casa", "città", "CITTA", "citta", "PERCHE", "roma",
+                        "citt\xE0", " casa"}) {
+    const auto r = ortografia(w);
+    EXPECT_EQ(r.SpellingErrorType(), wdSpellingCorrect) << w;
+    EXPECT_EQ(r.Count(), 0) << w;
+  }
+}
+
+TEST_F(LinguaMotore, OrtografiaErrataConSuggerimenti) {
+  const auto r = ortografia("scrivanio");
+  EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_TRUE(contiene(nomi(r), "scrivania"));
+  // "ma china" and "ma-china" are among the dictionary's suggestions.
+  const auto m = ortografia("machina");
+  EXPECT_EQ(m.SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_TRUE(contiene(nomi(m), "macchina"));
+  for (const auto* x : {&r, &m}) {
+    EXPECT_EQ(x->Count(), static_cast<int>(nomi(*x).size()));
+    for (const auto& s : nomi(*x)) EXPECT_EQ(s.find_first_of(" -'"), std::string::npos) << s;
+  }
+  // Upper-case text, upper-case suggestions, still UTF-8.
+  EXPECT_TRUE(contiene(nomi(ortografia("MACHINA")), "MACCHINA"));
+}
+
+TEST_F(LinguaMotore, OrtografiaSenzaSuggerimentiRapidi) {
+  // Two edits away: only the full pass (with n-grams) finds these.
+  const auto r = ortografia("raggazo");
+  EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_TRUE(contiene(nomi(r), "ragazzo"));
+  EXPECT_TRUE(contiene(nomi(ortografia("scsrivaniaa")), "scrivania"));
+  EXPECT_EQ(ortografia("xqzwt").SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_EQ(ortografia(std::string(300, 'a')).SpellingErrorType(), wdSpellingNotInDictionary);
+}
+
+TEST_F(LinguaMotore, OrtografiaIgnoraMaiuscole) {
+  EXPECT_EQ(ortografia("XQZWT", true).SpellingErrorType(), wdSpellingCorrect);
+  EXPECT_EQ(ortografia("XQZWT", false).SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_EQ(ortografia("xqzwt", true).SpellingErrorType(), wdSpellingNotInDictionary);
+}
+
+TEST_F(LinguaMotore, RichiesteNonValide) {
+  EXPECT_FALSE(motore_->GetSpellingSuggestions("", false, LinguaItaliana));
+  EXPECT_FALSE(motore_->GetSpellingSuggestions("   ", false, LinguaItaliana));
+  EXPECT_FALSE(motore_->GetSpellingSuggestions("casa", false, 1033));
+  EXPECT_FALSE(motore_->SynonymInfo("casa", 1033));
+}
+
+// Temporary program folder, removed afterwards.
+class LinguaCartella : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tessaro_lingua_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void scrivi(const std::string& nome, const std::string& testo) {
+    std::ofstream(dir_ / nome, std::ios::binary) << testo;
+  }
+  CartelleLingua cartelle() {
+    CartelleLingua c;
+    c.cartellaProg = dir_.string();
+    return c;
+  }
+  fs::path dir_;
+};
+
+TEST_F(LinguaCartella, DatiMancantiAvvioFallito) {
+  auto c = cartelle();
+  c.cartelleOrtografia = {(dir_ / "manca").string()};
+  MotoreLinguistico senzaOrtografia(c);
+  EXPECT_FALSE(senzaOrtografia.avvia());
+  EXPECT_FALSE(senzaOrtografia.attivo());
+  EXPECT_NE(senzaOrtografia.motivo().find("it_IT"), std::string::npos);
+  EXPECT_FALSE(senzaOrtografia.SynonymInfo("casa"));
+  EXPECT_FALSE(senzaOrtografia.GetSpellingSuggestions("casa"));
+
+  c = cartelle();
+  c.cartelleSinonimi = {(dir_ / "manca").string()};
+  MotoreLinguistico senzaSinonimi(c);
+  EXPECT_FALSE(senzaSinonimi.avvia());
+  EXPECT_NE(senzaSinonimi.motivo().find("th_it_IT"), std::string::npos);
+  EXPECT_FALSE(senzaSinonimi.GetSpellingSuggestions("casa"));
+}
+
+TEST_F(LinguaCartella, DizionarioGuastoAvvioFallito) {
+  scrivi("it_IT.aff", "SET UTF-8\n");
+  scrivi("it_IT.dic", "non un numero\nparola\n");
+  MotoreLinguistico m(cartelle());
+  EXPECT_FALSE(m.avvia());
+  EXPECT_NE(m.motivo().find("non valido"), std::string::npos);
+}
+
+TEST_F(LinguaCartella, CopiaNellaCartellaDelProgrammaPrevale) {
+  scrivi("it_IT.aff", "SET UTF-8\nTRY aeiou\n");
+  scrivi("it_IT.dic", "2\nzorbazza\nquaglione\n");
+  const std::string dat = "UTF-8\nzorbazza|1\n(s.f. nota)|quaglione|gran capo|quaglione\n";
+  scrivi("th_it_IT_v2.dat", dat);
+  scrivi("th_it_IT_v2.idx", "UTF-8\n1\nzorbazza|6\n");
+  scrivi("contrari.txt", "zorbazza: mollicone\n");
+  MotoreLinguistico m(cartelle());
+  ASSERT_TRUE(m.avvia()) << m.motivo();
+  EXPECT_EQ(m.dati().aff, (dir_ / "it_IT.aff").string());
+  EXPECT_EQ(m.dati().idx, (dir_ / "th_it_IT_v2.idx").string());
+  EXPECT_EQ(m.dati().contrari, (dir_ / "contrari.txt").string());
+
+  EXPECT_EQ(m.GetSpellingSuggestions("ZORBAZZA")->SpellingErrorType(), wdSpellingCorrect);
+  const auto casa = m.GetSpellingSuggestions("casa");  // not in the tiny dictionary
+  EXPECT_EQ(casa->SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_EQ(nomi(*m.GetSpellingSuggestions("zorbaza")), (Parole{"zorbazza"}));
+
+  const auto i = m.SynonymInfo("ZORBAZZA");
+  ASSERT_EQ(i->MeaningCount(), 1);
+  EXPECT_EQ(i->SynonymList(1), (Parole{"quaglione"}));
+  EXPECT_EQ(i->AntonymList(), (Parole{"mollicone"}));
+}
+
+TEST_F(LinguaCartella, ParolaNotaSoloAiContrari) {
+  auto c = cartelle();
+  c.fileContrari = (dir_ / "altro.txt").string();
+  scrivi("altro.txt", "# prova\nzorbazza: mollicone\n");
+  MotoreLinguistico m(c);
+  ASSERT_TRUE(m.avvia()) << m.motivo();  // system data, list from elsewhere
+  const auto i = m.SynonymInfo("mollicone");
+  ASSERT_EQ(i->MeaningCount(), 1);
+  EXPECT_TRUE(i->SynonymList(1).empty());
+  EXPECT_EQ(i->AntonymList(), (Parole{"zorbazza"}));
+}
+
+TEST_F(LinguaCartella, ContrariMancantiNonImpedisconoAvvio) {
+  MotoreLinguistico m(cartelle());  // no contrari.txt in the folder
+  ASSERT_TRUE(m.avvia()) << m.motivo();
+  EXPECT_TRUE(m.dati().contrari.empty());
+  EXPECT_GT(m.SynonymInfo("alto")->MeaningCount(), 0);
+  EXPECT_TRUE(m.SynonymInfo("alto")->AntonymList().empty());
+}
+
+TEST_F(LinguaCartella, DizionarioSingoloByte) {
+  scrivi("it_IT.aff", "SET ISO8859-1\nTRY aeiou\xE0\n");
+  scrivi("it_IT.dic", "2\ncitt\xE0\nperch\xE9\n");
+  MotoreLinguistico m(cartelle());
+  ASSERT_TRUE(m.avvia()) << m.motivo();
+  EXPECT_EQ(m.GetSpellingSuggestions("città")->SpellingErrorType(), wdSpellingCorrect);
+  EXPECT_EQ(m.GetSpellingSuggestions("CITTA")->SpellingErrorType(), wdSpellingCorrect);
+  EXPECT_EQ(m.GetSpellingSuggestions("PERCH\xC9")->SpellingErrorType(), wdSpellingCorrect);
+  EXPECT_EQ(nomi(*m.GetSpellingSuggestions("cittàà")), (Parole{"città"}));
+  EXPECT_EQ(m.GetSpellingSuggestions("Ωmega")->SpellingErrorType(), wdSpellingNotInDictionary);
+}
+
+TEST_F(LinguaCartella, AvviaEChiudiRipetuti) {
+  MotoreLinguistico m(cartelle());
+  m.chiudi();  // not started: harmless
+  ASSERT_TRUE(m.avvia());
+  ASSERT_TRUE(m.avvia());  // starts again
+  EXPECT_TRUE(m.attivo());
+  m.chiudi();
+  m.chiudi();
+  EXPECT_FALSE(m.attivo());
+  EXPECT_FALSE(m.GetSpellingSuggestions("casa"));
+  EXPECT_FALSE(m.SynonymInfo("casa"));
+}
+
+}  // namespace
+}  // namespace tessaro
