@@ -91,12 +91,21 @@ EsitoCaricamento caricaDizionari(const std::filesystem::path& cartellaProg,
   return e;
 }
 
-std::string didascaliaMenu(int k, std::string_view nome) {
-  return "D" + std::to_string(k) + "- " + std::string(nome);
+namespace {
+
+// Built by appending: GCC 12 warns falsely on chains of string operator+.
+std::string didascalia(int k, std::string_view separatore, std::string_view nome) {
+  std::string t = "D";
+  t += std::to_string(k);
+  t += separatore;
+  t += nome;
+  return t;
 }
 
-std::string didascaliaVisore(int k, std::string_view nome) {
-  return "D" + std::to_string(k) + "-" + std::string(nome);
-}
+}  // namespace
+
+std::string didascaliaMenu(int k, std::string_view nome) { return didascalia(k, "- ", nome); }
+
+std::string didascaliaVisore(int k, std::string_view nome) { return didascalia(k, "-", nome); }
 
 }  // namespace tessaro

@@ -1,5 +1,7 @@
 #include "dict/CartellaScratch.h"
 
+#include "dict/Concatena.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -29,7 +31,7 @@ std::filesystem::path radiceTemporanea() {
 
 std::filesystem::path cartellaScratch(pid_t pid) {
   return radiceTemporanea() /
-         ("tessaro-" + std::to_string(::getuid()) + "-" + std::to_string(pid));
+         concatena({"tessaro-", std::to_string(::getuid()), "-", std::to_string(pid)});
 }
 
 std::filesystem::path cartellaScratch() { return cartellaScratch(::getpid()); }
@@ -44,15 +46,15 @@ std::string creaCartellaScratch(const std::filesystem::path& cartella) {
   if (::mkdir(cartella.c_str(), 0700) == 0) {
     // The umask may have taken bits away, never added them; make it exact.
     if (::chmod(cartella.c_str(), 0700) != 0 || !cartellaPrivata(cartella))
-      return "la cartella temporanea " + cartella.string() + " non è privata";
+      return concatena({"la cartella temporanea ", cartella.string(), " non è privata"});
     return {};
   }
   if (errno != EEXIST)
-    return "impossibile creare la cartella temporanea " + cartella.string() + ": " +
-           std::strerror(errno);
+    return concatena({"impossibile creare la cartella temporanea ", cartella.string(), ": ",
+                      std::strerror(errno)});
   if (!cartellaPrivata(cartella))
-    return "la cartella temporanea " + cartella.string() +
-           " esiste già e non è privata: rifiutata";
+    return concatena({"la cartella temporanea ", cartella.string(),
+                      " esiste già e non è privata: rifiutata"});
   return {};
 }
 

@@ -1,5 +1,6 @@
 #include "dict/VerificaDizionario.h"
 
+#include "dict/Concatena.h"
 #include "dict/Dizionario.h"
 #include "dict/GruppiVocalici.h"
 #include "dict/Testo1252.h"
@@ -8,7 +9,7 @@ namespace tessaro {
 
 namespace {
 
-std::string virgolette(std::string_view voce) { return "\"" + daWindows1252(voce) + "\""; }
+std::string virgolette(std::string_view voce) { return concatena({"\"", daWindows1252(voce), "\""}); }
 
 }  // namespace
 
@@ -31,29 +32,29 @@ EsitoVerifica verificaDizionario(std::string_view testo) {
       return true;
     }
     ++e.voci;
-    if (voce.front() == ' ' || voce.back() == ' ') problema("spazi intorno alla voce " + virgolette(voce));
+    if (voce.front() == ' ' || voce.back() == ' ') problema(concatena({"spazi intorno alla voce ", virgolette(voce)}));
     for (std::size_t i = 0; i < voce.size(); ++i) {
       char c = voce[i];
       if (c >= 'A' && c <= 'Z') continue;
       if (eCodiceGruppo(c) && i == 0) {
-        problema("la voce " + virgolette(voce) + " non comincia con una lettera");
+        problema(concatena({"la voce ", virgolette(voce), " non comincia con una lettera"}));
         break;
       }
       if (eCodiceGruppo(c) && i + 1 < voce.size()) {
-        problema("codice di gruppo vocalico non in fondo alla voce " + virgolette(voce));
+        problema(concatena({"codice di gruppo vocalico non in fondo alla voce ", virgolette(voce)}));
         break;
       }
       if (eCodiceGruppo(c)) continue;
       if (c == ' ') continue;  // reported above
-      problema("carattere non ammesso nella voce " + virgolette(voce));
+      problema(concatena({"carattere non ammesso nella voce ", virgolette(voce)}));
       break;
     }
     if (!precedente.empty() && voce < precedente) {
       if (voce.size() > 2 && precedente.size() > 2)
-        problema("la voce " + virgolette(voce) + " è fuori sequenza");
+        problema(concatena({"la voce ", virgolette(voce), " è fuori sequenza"}));
       else
-        problema("la voce " + virgolette(voce) +
-                 " è fuori sequenza (il caricamento non lo segnala)");
+        problema(concatena({"la voce ", virgolette(voce),
+                            " è fuori sequenza (il caricamento non lo segnala)"}));
     }
     precedente = voce;
     return true;

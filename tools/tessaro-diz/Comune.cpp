@@ -11,6 +11,7 @@
 #include "ContenitoreDiz.h"
 #include "dict/CaricaDizionari.h"
 #include "dict/CartellaDizionari.h"
+#include "dict/Concatena.h"
 
 namespace tessaro::diz {
 
@@ -27,12 +28,12 @@ int erroreUso(std::string_view uso) {
 bool leggiFile(const std::filesystem::path& p, std::string& dati) {
   std::error_code ec;
   if (std::filesystem::is_directory(p, ec)) {
-    errore("impossibile leggere " + p.string() + ": è una cartella");
+    errore(concatena({"impossibile leggere ", p.string(), ": è una cartella"}));
     return false;
   }
   if (!leggiFileIntero(p, dati)) {
-    errore("impossibile leggere " + p.string() +
-           (std::filesystem::exists(p, ec) ? "" : ": il file non esiste"));
+    errore(concatena({"impossibile leggere ", p.string(),
+                      std::filesystem::exists(p, ec) ? "" : ": il file non esiste"}));
     return false;
   }
   return true;
@@ -48,7 +49,7 @@ bool leggiDizionario(const std::filesystem::path& p, std::string& testo) {
   }
   EsitoDiz e = decodificaDiz(dati, testo);
   if (e != EsitoDiz::ok) {
-    errore(p.string() + ": " + std::string(descrizioneEsito(e)));
+    errore(concatena({p.string(), ": ", descrizioneEsito(e)}));
     return false;
   }
   return true;
@@ -56,10 +57,10 @@ bool leggiDizionario(const std::filesystem::path& p, std::string& testo) {
 
 bool scriviFile(const std::filesystem::path& p, std::string_view dati) {
   std::filesystem::path cartella = p.parent_path().empty() ? "." : p.parent_path();
-  std::string modello = (cartella / ("." + p.filename().string() + ".XXXXXX")).string();
+  std::string modello = (cartella / concatena({".", p.filename().string(), ".XXXXXX"})).string();
   int fd = ::mkstemp(modello.data());
   if (fd < 0) {
-    errore("impossibile scrivere in " + cartella.string() + ": " + std::strerror(errno));
+    errore(concatena({"impossibile scrivere in ", cartella.string(), ": ", std::strerror(errno)}));
     return false;
   }
   const char* q = dati.data();
@@ -81,7 +82,7 @@ bool scriviFile(const std::filesystem::path& p, std::string_view dati) {
   if (ok && std::rename(modello.c_str(), p.c_str()) == 0) return true;
   int err = errno;
   ::unlink(modello.c_str());
-  errore("impossibile scrivere " + p.string() + ": " + std::strerror(err));
+  errore(concatena({"impossibile scrivere ", p.string(), ": ", std::strerror(err)}));
   return false;
 }
 

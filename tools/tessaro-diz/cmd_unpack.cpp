@@ -3,6 +3,7 @@
 #include "Comandi.h"
 
 #include "ContenitoreDiz.h"
+#include "dict/Concatena.h"
 
 namespace tessaro::diz {
 
@@ -12,7 +13,7 @@ int comandoUnpack(Argomenti args) {
   if (!leggiFile(std::filesystem::path(args[0]), dati)) return EsitoErrore;
   std::string testo;
   EsitoDiz e = decodificaDiz(dati, testo);
-  if (e != EsitoDiz::ok) return errore(std::string(args[0]) + ": " + std::string(descrizioneEsito(e)));
+  if (e != EsitoDiz::ok) return errore(concatena({args[0], ": ", descrizioneEsito(e)}));
   return scriviFile(std::filesystem::path(args[1]), testo) ? EsitoOk : EsitoErrore;
 }
 

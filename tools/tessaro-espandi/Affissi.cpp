@@ -112,6 +112,8 @@ constexpr std::array<std::u32string_view, 8> Inequivocabili = {U"mi", U"ci", U"l
                                                                U"li", U"le", U"ne", U"gli"};
 
 // The lengths of the pronoun chains that end `s` (one to three pronouns).
+// The first pronoun of a chain may double its consonant after a short
+// imperative (FAMMI, DACCELO, VATTENE); nothing stands before a doubled one.
 void catene(std::u32string_view s, int profondita, std::size_t lung, bool finale,
             std::vector<std::size_t>& out) {
   if (profondita > 3) return;
@@ -120,7 +122,9 @@ void catene(std::u32string_view s, int profondita, std::size_t lung, bool finale
     if (!s.ends_with(p)) continue;
     std::size_t l = lung + p.size();
     out.push_back(l);
-    catene(s.substr(0, s.size() - p.size()), profondita + 1, l, false, out);
+    std::u32string_view prima = s.substr(0, s.size() - p.size());
+    if (p.front() != U'g' && prima.ends_with(p.front())) out.push_back(l + 1);
+    catene(prima, profondita + 1, l, false, out);
   }
 }
 
@@ -135,17 +139,15 @@ bool leggiAffissi(std::string_view testo, Affissi& a, std::string& errore) {
     if (!riga.empty() && riga.back() == '\r') riga.pop_back();
     std::istringstream campi(riga);
     std::string tipo, flag, c3, c4, c5;
-    campi >> tipo >> flag >> c3 >> c4;
+    campi >> tipo >> flag >> c3 >> c4 >> c5;
     if (tipo != "SFX" && tipo != "PFX") continue;
     if (flag.empty() || c3.empty() || c4.empty()) {
       errore = "riga " + std::to_string(numero) + " non valida";
       return false;
     }
-    bool intestazione = (c3 == "Y" || c3 == "N") && !(campi >> c5);
-    if (intestazione) {
-      // Header "SFX f Y n": the cross-product mark is kept per rule.
-      continue;
-    }
+    // A header "SFX f Y n" has four fields; its cross-product mark is read
+    // in the second pass below.
+    if ((c3 == "Y" || c3 == "N") && c5.empty()) continue;
     Regola r;
     r.prefisso = tipo == "PFX";
     r.flag = static_cast<unsigned char>(flag[0]);
@@ -174,40 +176,64 @@ bool leggiAffissi(std::string_view testo, Affissi& a, std::string& errore) {
   return true;
 }
 
-// A suffix rule attaches pronouns when its ending is another suffix rule's
-// ending (same strip; or nothing, on the bare word) followed by a chain of
-// pronouns, and its flag is a pronoun flag: one with such rules for at least
-// three unambiguous pronouns. The flag test keeps ordinary inflections whose
-// ending merely looks like one (PARLAVI, imperfect, beside PARLA + VI).
+// A suffix rule attaches pronouns when its ending is a chain of pronouns,
+// alone or after another suffix rule's ending with the same strip, and its
+// flag is a pronoun flag: one with such rules for at least three unambiguous
+// pronouns, or made of such rules only. The flag test keeps ordinary
+// inflections whose ending merely looks like one (PARLAVI, imperfect, beside
+// PARLA + VI). In a flag that mixes both (the -IRE verbs), a lone VI, TI or SI
+// counts as a pronoun only where the same flag also attaches an unambiguous
+// pronoun to the same ending (SENTITEVI beside SENTITECI, but not SENTIVI).
 void segnaEnclitiche(Affissi& a) {
   std::set<std::pair<std::u32string, std::u32string>> finali;  // (strip, ending)
   for (const Regola& r : a.regole)
     if (!r.prefisso) finali.insert({r.togli, r.aggiungi});
-  auto attacca = [&](const Regola& r, std::u32string* pronome) {
-    std::vector<std::size_t> lunghezze;
-    catene(r.aggiungi, 1, 0, true, lunghezze);
-    for (std::size_t l : lunghezze) {
-      std::u32string resto = r.aggiungi.substr(0, r.aggiungi.size() - l);
-      bool base = (resto.empty() && r.togli.empty()) || finali.count({r.togli, resto}) > 0;
-      if (!base) continue;
-      if (pronome != nullptr) *pronome = r.aggiungi.substr(r.aggiungi.size() - l);
-      return true;
-    }
-    return false;
-  };
   for (std::size_t f = 0; f < 256; ++f) {
+    std::set<std::pair<std::u32string, std::u32string>> delFlag;
+    for (std::size_t i : a.perFlag[f])
+      if (!a.regole[i].prefisso) delFlag.insert({a.regole[i].togli, a.regole[i].aggiungi});
+    // The pronoun chain the rule attaches, or an empty string.
+    auto catena = [&](const Regola& r, bool debole) -> std::u32string {
+      std::vector<std::size_t> lunghezze;
+      catene(r.aggiungi, 1, 0, true, lunghezze);
+      for (std::size_t l : lunghezze) {
+        std::u32string resto = r.aggiungi.substr(0, r.aggiungi.size() - l);
+        std::u32string c = r.aggiungi.substr(r.aggiungi.size() - l);
+        if (!resto.empty() && finali.count({r.togli, resto}) == 0) continue;
+        bool doppia = c.size() == 3;
+        std::u32string_view semplice = std::u32string_view(c).substr(doppia ? 1 : 0);
+        bool ambigua = c.size() <= 3 && (semplice == U"vi" || semplice == U"ti" || semplice == U"si");
+        if (ambigua && !debole) {
+          bool compagna = false;
+          for (std::u32string_view u : Inequivocabili) {
+            std::u32string altra = resto;
+            if (doppia && u.front() != U'g') altra += u.front();
+            altra += u;
+            if (delFlag.count({r.togli, altra}) > 0) compagna = true;
+          }
+          if (!compagna) continue;
+        }
+        return c;
+      }
+      return {};
+    };
     std::set<std::u32string> visti;
+    std::size_t suffissi = 0, attaccano = 0;
     for (std::size_t i : a.perFlag[f]) {
       const Regola& r = a.regole[i];
-      std::u32string catena;
-      if (r.prefisso || !attacca(r, &catena)) continue;
+      if (r.prefisso) continue;
+      ++suffissi;
+      if (!catena(r, true).empty()) ++attaccano;
+      std::u32string c = catena(r, false);
       for (std::u32string_view p : Inequivocabili)
-        if (catena.ends_with(p)) visti.insert(std::u32string(p));
+        if (!c.empty() && c.ends_with(p)) visti.insert(std::u32string(p));
     }
-    if (visti.size() < 3) continue;
+    // Made of pronoun rules only (PARLANTESI, PARLANTISI): all of them count.
+    bool soloPronomi = suffissi > 0 && attaccano == suffissi;
+    if (visti.size() < 3 && !soloPronomi) continue;
     for (std::size_t i : a.perFlag[f]) {
       Regola& r = a.regole[i];
-      if (!r.prefisso && attacca(r, nullptr)) r.enclitica = true;
+      if (!r.prefisso && !catena(r, soloPronomi).empty()) r.enclitica = true;
     }
   }
 }
@@ -235,7 +261,7 @@ void segnaRomani(Affissi& a) {
 
 void espandiParola(const Affissi& a, std::u32string_view parola, std::string_view flag,
                    std::vector<Forma>& out) {
-  out.push_back({std::u32string(parola), false, false});
+  out.push_back({std::u32string(parola), false, false, nullptr});
   std::vector<const Regola*> suffissi, prefissi;
   for (char fc : flag) {
     auto f = static_cast<unsigned char>(fc);
@@ -253,18 +279,18 @@ void espandiParola(const Affissi& a, std::u32string_view parola, std::string_vie
   for (const Regola* s : suffissi) {
     if (!applica(*s, parola, f1)) continue;
     bool rom = a.romano[s->flag];
-    out.push_back({f1, s->enclitica, rom});
+    out.push_back({f1, s->enclitica, rom, s});
     if (!s->incrocio) continue;
     for (const Regola* p : prefissi) {
       // A prefix's condition is tested on the word itself.
       if (!p->incrocio || !condizioneVale(*p, parola) || !f1.starts_with(p->togli)) continue;
       f2 = p->aggiungi;
       f2 += std::u32string_view(f1).substr(p->togli.size());
-      out.push_back({f2, s->enclitica, rom || a.romano[p->flag]});
+      out.push_back({f2, s->enclitica, rom || a.romano[p->flag], s});
     }
   }
   for (const Regola* p : prefissi)
-    if (applica(*p, parola, f1)) out.push_back({f1, false, a.romano[p->flag]});
+    if (applica(*p, parola, f1)) out.push_back({f1, false, a.romano[p->flag], nullptr});
 }
 
 }  // namespace espandi

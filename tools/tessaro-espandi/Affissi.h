@@ -54,6 +54,7 @@ struct Forma {
   std::u32string testo;
   bool enclitica = false;  // made by a pronoun-attaching suffix rule
   bool romano = false;     // made by a Roman-numeral rule
+  const Regola* suffisso = nullptr;  // the suffix rule used, if any
 };
 
 // The word and its forms. Prefix rules that add an apostrophe (elisions such

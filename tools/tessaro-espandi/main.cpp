@@ -3,11 +3,12 @@
 // duplicates, so the same input always gives the same files.
 //
 //   tessaro-espandi --dic it_IT.dic --aff it_IT.aff [--lista WORDS]...
-//                   [--comuni OUT] [--nomi OUT] [--tutte OUT]
+//                   [--comuni OUT] [--nomi OUT] [--tutte OUT] [--senza-flag FLAGS]
 //
 // --comuni: words starting in lower case, without apostrophes, without the
 //           forms that only pronoun-attaching rules make, without Roman
-//           numerals (the lists given with --lista are filtered the same way);
+//           numerals and forms of the --senza-flag flags (the lists given
+//           with --lista are filtered the same way);
 // --nomi:   capitalised words (Roma, Giuseppe), without apostrophes;
 // --tutte:  every expanded form without apostrophes (for stress tests).
 #include "Affissi.h"
@@ -65,7 +66,7 @@ int errore(const std::string& m) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dic, aff, comuni, nomi, tutte;
+  std::string dic, aff, comuni, nomi, tutte, traccia, senzaFlag;
   std::vector<std::string> liste;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
     else if (a == "--comuni") comuni = v;
     else if (a == "--nomi") nomi = v;
     else if (a == "--tutte") tutte = v;
+    else if (a == "--traccia") traccia = v;  // prints how a form is made
+    else if (a == "--senza-flag") senzaFlag = v;
     else return errore("opzione sconosciuta: " + a);
   }
   if (dic.empty() || aff.empty()) return errore("uso: tessaro-espandi --dic DIC --aff AFF [--lista FILE]... [--comuni OUT] [--nomi OUT] [--tutte OUT]");
@@ -87,6 +90,9 @@ int main(int argc, char** argv) {
   espandi::Affissi a;
   if (!espandi::leggiAffissi(testoAff, a, err)) return errore(aff + ": " + err);
   espandi::segnaRomani(a);
+  // Forms made with these flags are left out of --comuni like Roman numerals
+  // (the Italian dictionary's flags that compose numerals).
+  for (char c : senzaFlag) a.romano[static_cast<unsigned char>(c)] = true;
   espandi::segnaEnclitiche(a);
 
   std::unordered_map<std::string, std::uint8_t> forme;
@@ -110,6 +116,13 @@ int main(int argc, char** argv) {
     buf.clear();
     espandi::espandiParola(a, espandi::daUtf8(parola), flag, buf);
     for (const espandi::Forma& f : buf) {
+      if (!traccia.empty() && espandi::aUtf8(f.testo) == traccia) {
+        std::cerr << traccia << " <- " << riga;
+        if (f.suffisso != nullptr)
+          std::cerr << " SFX " << f.suffisso->flag << ' ' << espandi::aUtf8(f.suffisso->togli) << ' '
+                    << espandi::aUtf8(f.suffisso->aggiungi) << (f.enclitica ? " enclitica" : "");
+        std::cerr << '\n';
+      }
       std::uint8_t& m = forme[espandi::aUtf8(f.testo)];
       m |= DaHunspell;
       if (!f.enclitica) m |= NonEnclitica;
