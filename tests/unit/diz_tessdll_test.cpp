@@ -48,7 +48,7 @@ class Tessdll : public ::testing::Test {
 
 TEST_F(Tessdll, EsportaSoloMyfunc) {
   EXPECT_EQ(::dlsym(lib_, "_ZN7tessaro13decodificaDizESt17basic_string_viewIcSt11char_traitsIcEERNSt7__cxx1112basic_stringIcS2_SaIcEEE"), nullptr);
-  EXPECT_EQ(::dlsym(lib_, "_ZN7tessaro15cartellaScratchEv"), nullptr);
+  EXPECT_EQ(::dlsym(lib_, "_ZN7tessaro15cartellaScratchB5cxx11Ev"), nullptr);
 }
 
 TEST_F(Tessdll, DecodificaNellaCartellaScratch) {
