@@ -81,7 +81,12 @@ TEST_F(Caricamento, ScratchCancellatoEFileDelProgrammaIntatti) {
   creaDiz("base.diz", "CASA\r\n");
   crea("extra.dic", "ZETA\r\n");
   crea("ALTRO.DIZ", "ALBA\r\n");
-  ASSERT_TRUE(carica().ok());
+  EsitoCaricamento e = carica();
+  ASSERT_TRUE(e.ok());
+  // ALTRO.DIZ is not ".diz" exactly: read in place as plain text.
+  EXPECT_EQ(e.archivio.slot[2].nome, "ALTRO.DIZ");
+  EXPECT_EQ(e.archivio.slot[2].testo, "ALBA\r\n");
+  EXPECT_EQ(chiamate_, 1);
   EXPECT_TRUE(std::filesystem::is_empty(scratch_));
   EXPECT_TRUE(std::filesystem::exists(prog_ / "base.diz"));
   EXPECT_TRUE(std::filesystem::exists(prog_ / "extra.dic"));
