@@ -1,0 +1,105 @@
+// The built decoder library, loaded the way the program loads it.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fstream>
+#include <unistd.h>
+
+#include "ContenitoreDiz.h"
+#include "dict/CaricaDizionari.h"
+#include "dict/CartellaScratch.h"
+#include "dict/IndiceDizionario.h"
+
+namespace tessaro {
+namespace {
+
+using FunzioneMyfunc = std::int16_t (*)(std::int16_t);
+
+class Tessdll : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    lib_ = ::dlopen(TESSARO_BIN_DIR "/libTESSDLL.so", RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(lib_, nullptr) << ::dlerror();
+    myfunc_ = reinterpret_cast<FunzioneMyfunc>(::dlsym(lib_, "MYFUNC"));
+    ASSERT_NE(myfunc_, nullptr);
+    std::string m = (std::filesystem::temp_directory_path() / "tessaro-dll-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(m.data()), nullptr);
+    prog_ = m;
+    vecchia_ = std::filesystem::current_path();
+    std::filesystem::current_path(prog_);  // the program folder is the current directory
+    scratch_ = cartellaScratch();
+  }
+  void TearDown() override {
+    std::filesystem::current_path(vecchia_);
+    std::filesystem::remove_all(prog_);
+    rimuoviCartellaScratch(scratch_);
+    if (lib_ != nullptr) ::dlclose(lib_);
+  }
+  void crea(const std::string& nome, const std::string& dati) {
+    std::ofstream(prog_ / nome, std::ios::binary) << dati;
+  }
+
+  void* lib_ = nullptr;
+  FunzioneMyfunc myfunc_ = nullptr;
+  std::filesystem::path prog_, vecchia_, scratch_;
+};
+
+TEST_F(Tessdll, EsportaSoloMyfunc) {
+  EXPECT_EQ(::dlsym(lib_, "_ZN7tessaro13decodificaDizESt17basic_string_viewIcSt11char_traitsIcEERNSt7__cxx1112basic_stringIcS2_SaIcEEE"), nullptr);
+  EXPECT_EQ(::dlsym(lib_, "_ZN7tessaro15cartellaScratchB5cxx11Ev"), nullptr);
+}
+
+TEST_F(Tessdll, DecodificaNellaCartellaScratch) {
+  crea("base.diz", codificaDiz("CAS!\r\nMARE\r\n", 3));
+  crea("nomi.diz", codificaDiz("ROMA\r\n", 3));
+  crea("a.dic", "ZETA\r\n");
+  ASSERT_EQ(creaCartellaScratch(scratch_), "");
+  EXPECT_EQ(myfunc_(1), 0);
+  EXPECT_EQ(myfunc_(2), 0);
+  std::string t;
+  ASSERT_TRUE(leggiFileIntero(scratch_ / "base", t));
+  EXPECT_EQ(t, "CAS!\r\nMARE\r\n");
+  ASSERT_TRUE(leggiFileIntero(scratch_ / "nomi", t));
+  EXPECT_EQ(t, "ROMA\r\n");
+  EXPECT_GT(myfunc_(3), 0);   // a .dic is not the decoder's
+  EXPECT_GT(myfunc_(4), 0);   // an empty slot
+  EXPECT_GT(myfunc_(0), 0);
+  EXPECT_GT(myfunc_(-1), 0);
+  EXPECT_GT(myfunc_(300), 0);
+}
+
+TEST_F(Tessdll, RifiutaDannoEScratchMancante) {
+  std::string dati = codificaDiz("CASA\r\n", 3);
+  crea("base.diz", dati);
+  EXPECT_GT(myfunc_(1), 0);  // no scratch folder yet
+  EXPECT_FALSE(std::filesystem::exists(scratch_));
+  ASSERT_EQ(creaCartellaScratch(scratch_), "");
+  dati[dati.size() - 2] ^= 0x11;
+  crea("base.diz", dati);
+  EXPECT_GT(myfunc_(1), 0);
+  EXPECT_FALSE(std::filesystem::exists(scratch_ / "base"));
+  crea("base.diz", "CASA\r\n");
+  EXPECT_GT(myfunc_(1), 0);
+}
+
+TEST_F(Tessdll, CaricamentoCompletoConLaLibreria) {
+  crea("base.diz", codificaDiz("ALBA\r\nALA\r\nCASA\r\n", 3));
+  crea("extra.dic", "ZETA\nZOO\n");
+  ASSERT_EQ(creaCartellaScratch(scratch_), "");
+  Cedi c;
+  EsitoCaricamento e = caricaDizionari(prog_, myfunc_, scratch_, c);
+  ASSERT_TRUE(e.ok()) << e.errore;
+  EXPECT_EQ(e.archivio.slot[1].testo, "ALBA\r\nALA\r\nCASA\r\n");
+  EXPECT_EQ(e.archivio.slot[2].testo, "ZETA\r\nZOO\r\n");
+  ASSERT_EQ(e.avvisi.size(), 1u);
+  EXPECT_EQ(testoFuoriSequenza(e.avvisi[0].voce),
+            "Questa parola ALA \xC3\xA8 fuori sequenza\r\npu\xC3\xB2 compromettere la ricerca nel suo dizionario.");
+  EXPECT_TRUE(std::filesystem::is_empty(scratch_));
+  EXPECT_TRUE(std::filesystem::exists(prog_ / "base.diz"));
+  EXPECT_TRUE(std::filesystem::exists(prog_ / "extra.dic"));
+}
+
+}  // namespace
+}  // namespace tessaro
