@@ -1,0 +1,111 @@
+// The index must give exactly the walk's lines, in the walk's order, for any
+// dictionary and any request: random dictionaries (vowel codes anywhere,
+// comments splitting runs, short last entries, no final CR LF, a broken
+// letter index) against random requests (fixed, free head, free tail, caps).
+#include "search/DizionarioProva.h"
+#include "search/LunghezzaLibera.h"
+#include "search/Ricerca.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace tessaro {
+namespace {
+
+class Casuale {
+ public:
+  explicit Casuale(unsigned seme) : rng_(seme) {}
+  int tra(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng_); }
+  bool prob(double p) { return std::bernoulli_distribution(p)(rng_); }
+  char da(std::string_view s) { return s[static_cast<std::size_t>(tra(0, static_cast<int>(s.size()) - 1))]; }
+  std::mt19937& rng() { return rng_; }
+
+ private:
+  std::mt19937 rng_;
+};
+
+constexpr std::string_view Lettere = "ABCDE";
+constexpr std::string_view Bassi = "!#%@(-'";
+
+std::string voceCasuale(Casuale& c) {
+  const int L = c.tra(1, 7);
+  std::string v;
+  v += c.prob(0.04) ? c.da("!%@") : c.da(Lettere);
+  for (int i = 1; i < L; ++i) v += c.prob(0.06) ? c.da(Bassi) : c.da(Lettere);
+  if (L > 1 && c.prob(0.2)) v.back() = c.da("!#$%&()=+-@");
+  return v;
+}
+
+Dizionario dizionarioCasuale(Casuale& c) {
+  std::vector<std::string> voci(static_cast<std::size_t>(c.tra(0, 150)));
+  for (auto& v : voci) v = voceCasuale(c);
+  if (!c.prob(0.1)) std::sort(voci.begin(), voci.end());
+  else if (!voci.empty()) std::swap(voci[0], voci[voci.size() - 1]);
+  // Comments (which may split a run) and, rarely, empty lines.
+  for (int k = c.tra(0, 4); k > 0; --k) {
+    const auto pos = static_cast<std::size_t>(c.tra(0, static_cast<int>(voci.size())));
+    voci.insert(voci.begin() + static_cast<std::ptrdiff_t>(pos), c.prob(0.8) ? (c.prob(0.5) ? "'nota" : "#ABC") : "");
+  }
+  Dizionario d = dizionarioDaRighe(voci, c.prob(0.8));
+  if (c.prob(0.05)) d.indice[static_cast<std::size_t>(c.tra(1, 5))] = c.tra(0, static_cast<int>(d.testo.size()) + 3);
+  if (c.prob(0.05)) d.inOrdine = !d.inOrdine;
+  return d;
+}
+
+RichiestaRicerca richiestaCasuale(Casuale& c, std::string& R, std::string& RMax) {
+  const int L = c.tra(2, 8);
+  std::string base;
+  for (int i = 0; i < L; ++i) base += c.prob(0.5) ? '?' : (c.prob(0.97) ? c.da(Lettere) : c.da("Z!*"));
+  StatoRichiesta s;
+  s.Richiesta = s.RichiestaMax = base;
+  std::size_t testa = 0;
+  const int modo = c.tra(0, 9);
+  if (modo < 2) {
+    auto e = liberaCoda(s);
+    if (e.nuovo) s = *e.nuovo;
+  } else if (modo < 4) {
+    auto e = liberaInizio(s);
+    if (e.nuovo) s = *e.nuovo;
+    testa = s.TestaLibera.size();
+  }
+  R = s.Richiesta;
+  RMax = s.RichiestaMax;
+  if (c.prob(0.15)) RMax.resize(static_cast<std::size_t>(std::max(0, static_cast<int>(RMax.size()) + c.tra(-2, 3))), '?');
+  return {R, RMax, testa, 0};
+}
+
+TEST(SearchEquivalenza, IndiceComePercorso) {
+  Casuale c(20261206);
+  std::size_t righeViste = 0, confronti = 0;
+  for (int giro = 0; giro < 1500; ++giro) {
+    std::vector<Dizionario> diz;
+    const int nd = c.tra(1, 3);
+    for (int i = 0; i < nd; ++i) diz.push_back(dizionarioCasuale(c));
+    std::vector<IndiceRicerca> ix;
+    for (const auto& d : diz) ix.push_back(costruisciIndiceRicerca(d));
+    std::vector<DizAttivo> attivi;
+    for (int i = 0; i < nd; ++i)
+      attivi.push_back({i == 0 ? 1 : c.tra(2, 6), &diz[static_cast<std::size_t>(i)],
+                        c.prob(0.9) ? &ix[static_cast<std::size_t>(i)] : nullptr});
+    for (int k = 0; k < 40; ++k) {
+      std::string R, RMax;
+      const auto q = richiestaCasuale(c, R, RMax);
+      const std::size_t limite = c.prob(0.4) ? LimiteRisultati : (c.prob(0.5) ? SenzaLimite : static_cast<std::size_t>(c.tra(1, 4)));
+      Cedi c1, c2;
+      const auto veloce = cercaVoci(q, attivi, limite, c1);
+      const auto lenta = cercaVociPercorrendo(q, attivi, limite, c2);
+      ASSERT_EQ(veloce.errata, lenta.errata) << R;
+      ASSERT_EQ(veloce.righe, lenta.righe) << "giro " << giro << " richiesta " << R << " max " << RMax
+                                           << " limite " << limite << "\n" << diz[0].testo;
+      righeViste += lenta.righe.size();
+      ++confronti;
+    }
+  }
+  // The comparisons must have seen real results, not only empty lists.
+  EXPECT_GT(righeViste, confronti);
+}
+
+}  // namespace
+}  // namespace tessaro
