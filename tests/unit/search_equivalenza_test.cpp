@@ -3,6 +3,7 @@
 // comments splitting runs, short last entries, no final CR LF, a broken
 // letter index) against random requests (fixed, free head, free tail, caps).
 #include "search/DizionarioProva.h"
+#include "search/Incrocio.h"
 #include "search/LunghezzaLibera.h"
 #include "search/Ricerca.h"
 
@@ -105,6 +106,64 @@ TEST(SearchEquivalenza, IndiceComePercorso) {
   }
   // The comparisons must have seen real results, not only empty lists.
   EXPECT_GT(righeViste, confronti);
+}
+
+std::string modelloCasuale(Casuale& c) {
+  const int L = c.tra(2, 7);
+  std::string m;
+  for (int i = 0; i < L; ++i) m += c.prob(0.5) ? '?' : c.da(Lettere);
+  m[static_cast<std::size_t>(c.tra(0, L - 1))] = '#';
+  return m;
+}
+
+// Random grids give the models through costruisciModelli; the crossing test
+// through the index must list the same letters with the same notes.
+TEST(CrossingEquivalenza, IndiceComePercorso) {
+  Casuale c(777);
+  std::size_t voci = 0, prove = 0;
+  for (int giro = 0; giro < 1500; ++giro) {
+    std::vector<Dizionario> diz;
+    const int nd = c.tra(1, 3);
+    for (int i = 0; i < nd; ++i) diz.push_back(dizionarioCasuale(c));
+    std::vector<IndiceRicerca> ix;
+    for (const auto& d : diz) ix.push_back(costruisciIndiceRicerca(d));
+    std::vector<DizAttivo> attivi;
+    for (int i = 0; i < nd; ++i)
+      attivi.push_back({i == 0 ? 1 : c.tra(2, 6), &diz[static_cast<std::size_t>(i)],
+                        c.prob(0.9) ? &ix[static_cast<std::size_t>(i)] : nullptr});
+    for (int k = 0; k < 10; ++k) {
+      ModelliIncrocio m;
+      if (c.prob(0.5)) {
+        m.ModelloRiga = modelloCasuale(c);
+        m.ModelloColonna = modelloCasuale(c);
+      } else {
+        const int righe = c.tra(2, 6), colonne = c.tra(2, 6);
+        std::vector<std::string> g(static_cast<std::size_t>(righe));
+        for (auto& r : g)
+          for (int j = 0; j < colonne; ++j) r += c.prob(0.15) ? '\x10' : (c.prob(0.5) ? '?' : c.da(Lettere));
+        m = costruisciModelli(g, righe, colonne, c.tra(0, righe - 1), c.tra(0, colonne - 1));
+        if (m.esito != EsitoModelli::Ok) continue;
+      }
+      const bool accorcia = c.prob(0.6), vocali = c.prob(0.2);
+      Cedi c1, c2;
+      const auto a = incrocio(m, vocali, accorcia, attivi, c1);
+      const auto b = incrocioPercorrendo(m, vocali, accorcia, attivi, c2);
+      ASSERT_EQ(a.voci, b.voci) << "giro " << giro << " riga " << m.ModelloRiga << " colonna " << m.ModelloColonna
+                                << " accorcia " << accorcia << "\n" << diz[0].testo;
+      voci += b.voci.size();
+      ++prove;
+
+      std::string P = modelloCasuale(c);
+      std::replace(P.begin(), P.end(), '#', c.prob(0.2) ? '*' : c.da(Lettere));
+      const auto x = sugginc(P, accorcia, attivi, c1);
+      const auto y = suggincPercorrendo(P, accorcia, attivi, c2);
+      ASSERT_EQ(x.Trovato, y.Trovato) << P;
+      if (x.Trovato) {
+        ASSERT_EQ(x.LungTrovata, y.LungTrovata) << P;
+      }
+    }
+  }
+  EXPECT_GT(voci, prove / 4);
 }
 
 }  // namespace
