@@ -5,6 +5,7 @@
 
 #include "dict/Dizionario.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,21 @@ namespace tessaro {
 // characters sorts below the previous line longer than two characters.
 Dizionario dizionarioDaRighe(const std::vector<std::string>& righe, bool crlfFinale = true,
                              std::string nome = "prova.dic");
+
+// The same for a whole text as read from a file (CR LF separated; a text
+// with bare LF line ends is converted).
+Dizionario dizionarioDaTesto(std::string testo, std::string nome = "prova.dic");
+
+// The dictionary in the plain-text file at `percorso`, or nothing when it
+// cannot be read.
+std::optional<Dizionario> leggiDizionarioTesto(const std::string& percorso);
+
+// A sorted word list of about `voci` entries that looks like Italian word
+// forms: stems of Italian syllables with the endings of nouns, adjectives and
+// verbs (lengths 2 to about 20, most between 7 and 13). With
+// `gruppiVocalici` the forms that differ only in their final vowel are folded
+// into one entry with a vowel-group code, as in the base dictionary. The
+// same seed gives the same list.
+Dizionario dizionarioSintetico(std::size_t voci, bool gruppiVocalici, unsigned seme = 1);
 
 }  // namespace tessaro

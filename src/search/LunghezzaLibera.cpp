@@ -32,7 +32,8 @@ EsitoComando liberaInizio(const StatoRichiesta& s) {
   const std::size_t n = std::min(R.find_first_not_of(Jolly), R.size());
   StatoRichiesta t = s;
   t.TestaLibera = R.substr(0, n);
-  t.Richiesta = std::string(1, Libero) + R.substr(n);
+  t.Richiesta.assign(1, Libero);
+  t.Richiesta.append(R, n);
   const int liberi = static_cast<int>(n);
   const int resto = static_cast<int>(t.Richiesta.size()) - 1;
   Rettangolo verde;
@@ -65,7 +66,8 @@ EsitoComando liberaCoda(const StatoRichiesta& s) {
   }
   StatoRichiesta t = s;
   t.CodaLibera = R.substr(k);
-  t.Richiesta = R.substr(0, k) + Libero;
+  t.Richiesta.assign(R, 0, k);
+  t.Richiesta.push_back(Libero);
   const int resto = static_cast<int>(t.Richiesta.size()) - 1;
   const int liberi = static_cast<int>(t.CodaLibera.size());
   Rettangolo verde;
