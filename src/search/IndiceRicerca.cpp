@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <limits>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define TESSARO_AVX2 1
+#endif
+
 namespace tessaro {
 
 std::size_t IndiceRicerca::memoria() const {
   std::size_t m = classi_.capacity() * sizeof(ClasseLunghezza);
   for (const auto& c : classi_) {
     m += c.inizio.capacity() * sizeof(std::uint32_t) + c.colonne.capacity() +
-         c.eccezioni.capacity() * sizeof(std::uint32_t) + c.conteggi.capacity() * sizeof(c.conteggi[0]);
+         c.eccezioni.capacity() * sizeof(std::uint32_t) + c.conteggi.capacity() * sizeof(c.conteggi[0]) + c.presenze.capacity() * sizeof(std::uint64_t);
   }
   return m;
 }
@@ -60,6 +65,18 @@ IndiceRicerca costruisciIndiceRicerca(const Dizionario& d) {
       }
       if (eccezione) cl.eccezioni.push_back(i);
     }
+    const std::uint32_t blocchi = cl.passo / 64;
+    cl.paroleBlocchi = (blocchi + 63) / 64;
+    cl.presenze.assign(L * 27 * cl.paroleBlocchi, 0);
+    for (std::size_t p = 0; p < L; ++p) {
+      const unsigned char* col = cl.colonne.data() + p * cl.passo;
+      std::uint64_t* pres = cl.presenze.data() + p * 27 * cl.paroleBlocchi;
+      for (std::uint32_t i = 0; i < cl.n; ++i) {
+        const unsigned char x = col[i];
+        const std::size_t lettera = x <= '@' ? 0 : (x <= 'Z' ? x - '@' : 27);
+        if (lettera < 27) pres[lettera * cl.paroleBlocchi + i / 4096] |= std::uint64_t{1} << (i / 64 % 64);
+      }
+    }
   }
   ix.ordinato_ = ordinato;
   ix.costruito_ = true;
@@ -77,6 +94,8 @@ std::optional<std::size_t> inizioRun(const Dizionario& d, char c) {
 }
 
 void ordinaVincoli(const ClasseLunghezza& cl, std::span<Vincolo> v) {
+  for (Vincolo& x : v)
+    if (cl.conteggi[x.pos][0] == 0) x.basso = false;
   auto peso = [&](const Vincolo& x) {
     const auto& k = cl.conteggi[x.pos];
     std::uint64_t w = (x.c >= 'A' && x.c <= 'Z') ? k[x.c - '@'] : 0;
@@ -99,6 +118,117 @@ std::uint32_t primoConPrefisso(const ClasseLunghezza& cl, std::string_view testo
     return oltre ? c <= 0 : c < 0;
   });
   return static_cast<std::uint32_t>(it - cl.inizio.begin());
+}
+
+namespace {
+
+// A bit per entry of block [base, base + 64) passing test v. Columns are
+// padded to a multiple of 64, so a whole block is always readable.
+inline std::uint64_t maschera64(const ClasseLunghezza& cl, const Vincolo& v, std::uint32_t base) {
+  const unsigned char* p = cl.colonne.data() + std::size_t{v.pos} * cl.passo + base;
+#if defined(__SSE2__)
+  const __m128i lettera = _mm_set1_epi8(static_cast<char>(v.c));
+  const __m128i chiocciola = _mm_set1_epi8('@');
+  std::uint64_t m = 0;
+  for (int k = 0; k < 4; ++k) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+    __m128i ok = _mm_cmpeq_epi8(x, lettera);
+    if (v.basso) ok = _mm_or_si128(ok, _mm_cmpeq_epi8(_mm_min_epu8(x, chiocciola), x));
+    m |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(ok))} << (16 * k);
+  }
+  return m;
+#else
+  std::uint64_t m = 0;
+  for (unsigned k = 0; k < 64; ++k) {
+    const unsigned char x = p[k];
+    if (x == v.c || (v.basso && x <= '@')) m |= std::uint64_t{1} << k;
+  }
+  return m;
+#endif
+}
+
+#if defined(TESSARO_AVX2)
+__attribute__((target("avx2"), always_inline)) inline std::uint64_t maschera64Avx2(const ClasseLunghezza& cl, const Vincolo& v,
+                                                                     std::uint32_t base) {
+  const unsigned char* p = cl.colonne.data() + std::size_t{v.pos} * cl.passo + base;
+  const __m256i lettera = _mm256_set1_epi8(static_cast<char>(v.c));
+  const __m256i x0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+  const __m256i x1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+  __m256i ok0 = _mm256_cmpeq_epi8(x0, lettera);
+  __m256i ok1 = _mm256_cmpeq_epi8(x1, lettera);
+  if (v.basso) {
+    const __m256i chiocciola = _mm256_set1_epi8('@');
+    ok0 = _mm256_or_si256(ok0, _mm256_cmpeq_epi8(_mm256_min_epu8(x0, chiocciola), x0));
+    ok1 = _mm256_or_si256(ok1, _mm256_cmpeq_epi8(_mm256_min_epu8(x1, chiocciola), x1));
+  }
+  return std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(ok0))} |
+         (std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(ok1))} << 32);
+}
+#endif
+
+// The blocks of word w (blocks 64w .. 64w + 63) that may hold an entry passing
+// every test.
+inline std::uint64_t blocchiPossibili(const ClasseLunghezza& cl, std::span<const Vincolo> v, std::uint32_t w) {
+  std::uint64_t m = ~std::uint64_t{0};
+  for (const Vincolo& x : v) {
+    std::uint64_t b = cl.presenza(x.pos, x.c >= 'A' && x.c <= 'Z' ? x.c - '@' : 0)[w];
+    if (x.basso) b |= cl.presenza(x.pos, 0)[w];
+    m &= b;
+  }
+  return m;
+}
+
+// The scan of [lo, hi), with the test of one block given by Maschera.
+#define TESSARO_RACCOGLI(Maschera)                                                            \
+  std::uint32_t n = 0;                                                                        \
+  for (std::uint32_t w = lo / 4096; w * 4096 < hi; ++w) {                                     \
+    for (std::uint64_t bb = blocchiPossibili(cl, v, w); bb != 0; bb &= bb - 1) {              \
+      const std::uint32_t base = w * 4096 + 64 * static_cast<std::uint32_t>(__builtin_ctzll(bb)); \
+      if (base + 64 <= lo || base >= hi) continue;                                            \
+      std::uint64_t m = ~std::uint64_t{0};                                                    \
+      if (base < lo) m &= ~std::uint64_t{0} << (lo - base);                                   \
+      if (hi - base < 64) m &= (std::uint64_t{1} << (hi - base)) - 1;                         \
+      for (const Vincolo& x : v) {                                                            \
+        if (m == 0) break;                                                                    \
+        m &= Maschera(cl, x, base);                                                           \
+      }                                                                                       \
+      for (; m != 0; m &= m - 1) out[n++] = base + static_cast<std::uint32_t>(__builtin_ctzll(m)); \
+    }                                                                                         \
+  }                                                                                           \
+  return n;
+
+std::uint32_t raccogliBase(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
+                           std::uint32_t* out) {
+  TESSARO_RACCOGLI(maschera64)
+}
+
+#if defined(TESSARO_AVX2)
+__attribute__((target("avx2"))) std::uint32_t raccogliAvx2(const ClasseLunghezza& cl, std::uint32_t lo,
+                                                            std::uint32_t hi, std::span<const Vincolo> v,
+                                                            std::uint32_t* out) {
+  TESSARO_RACCOGLI(maschera64Avx2)
+}
+#endif
+
+#undef TESSARO_RACCOGLI
+
+using Raccoglitore = std::uint32_t (*)(const ClasseLunghezza&, std::uint32_t, std::uint32_t, std::span<const Vincolo>,
+                                       std::uint32_t*);
+
+Raccoglitore sceltaRaccoglitore() {
+#if defined(TESSARO_AVX2)
+  if (__builtin_cpu_supports("avx2")) return raccogliAvx2;
+#endif
+  return raccogliBase;
+}
+
+}  // namespace
+
+std::uint32_t raccogli(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
+                       std::uint32_t* out) {
+  static const Raccoglitore r = sceltaRaccoglitore();
+  if (lo >= hi) return 0;
+  return r(cl, lo, hi, v, out);
 }
 
 }  // namespace tessaro

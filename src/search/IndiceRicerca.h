@@ -6,12 +6,14 @@
 // Entries are grouped by length; each group keeps its entries' text offsets
 // in text order and a copy of their characters column by column (one column
 // per position), so a block of 64 entries is tested against a letter with a
-// few vector compares. Memory: one byte per entry character plus four bytes
-// per entry.
+// few vector compares, and a bit per block, position and letter says which
+// blocks need testing at all. Memory: about one byte per entry character
+// plus four bytes per entry.
 #pragma once
 
 #include "dict/Dizionario.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -20,9 +22,6 @@
 #include <string_view>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace tessaro {
 
@@ -39,6 +38,15 @@ struct ClasseLunghezza {
   // Per position: [0] entries with a character at or below "@", [1..26] with
   // each letter; used to test the rarest letter first.
   std::vector<std::array<std::uint32_t, 27>> conteggi;
+  // Per position and letter (0: characters at or below "@"), a bit per block
+  // of 64 entries holding it somewhere: blocks without a fixed letter are
+  // skipped unread. Sorted entries keep their first letters in long runs, so
+  // this skips most blocks for a letter near the start.
+  std::uint32_t paroleBlocchi = 0;  // 64-bit words per (position, letter)
+  std::vector<std::uint64_t> presenze;
+  const std::uint64_t* presenza(std::size_t pos, std::size_t lettera) const {
+    return presenze.data() + (pos * 27 + lettera) * paroleBlocchi;
+  }
 };
 
 class IndiceRicerca {
@@ -84,7 +92,8 @@ struct Vincolo {
   bool basso = false;
 };
 
-// Puts the most selective test first.
+// Puts the most selective test first, and drops the low-character part of a
+// test where no entry of the class has such a character.
 void ordinaVincoli(const ClasseLunghezza& cl, std::span<Vincolo> v);
 
 // First class position in [a, b) whose entry starts at or after `offset`.
@@ -98,52 +107,29 @@ std::uint32_t primoConPrefisso(const ClasseLunghezza& cl, std::string_view testo
 
 enum class EsitoScorri { Finito, Fermato, Interrotto };
 
-// A bit per entry of block [base, base + 64): entries passing the test.
-// Columns are padded to a multiple of 64, so the block is always readable.
-inline std::uint64_t maschera64(const ClasseLunghezza& cl, const Vincolo& v, std::uint32_t base) {
-  const unsigned char* p = cl.colonne.data() + std::size_t{v.pos} * cl.passo + base;
-#if defined(__SSE2__)
-  const __m128i lettera = _mm_set1_epi8(static_cast<char>(v.c));
-  const __m128i chiocciola = _mm_set1_epi8('@');
-  std::uint64_t m = 0;
-  for (int k = 0; k < 4; ++k) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-    __m128i ok = _mm_cmpeq_epi8(x, lettera);
-    if (v.basso) ok = _mm_or_si128(ok, _mm_cmpeq_epi8(_mm_min_epu8(x, chiocciola), x));
-    m |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(ok))} << (16 * k);
-  }
-  return m;
-#else
-  std::uint64_t m = 0;
-  for (unsigned k = 0; k < 64; ++k) {
-    const unsigned char x = p[k];
-    if (x == v.c || (v.basso && x <= '@')) m |= std::uint64_t{1} << k;
-  }
-  return m;
-#endif
-}
+// Appends to `out` the class positions in [lo, hi) whose entries pass every
+// test, in order; returns how many. `out` must have room for hi - lo.
+// Uses AVX2 where the processor has it.
+std::uint32_t raccogli(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
+                       std::uint32_t* out);
 
 // Calls f(i) for each class position i in [lo, hi) passing every test, in
-// order, until f returns false (Fermato). `cedi` is called once per block of
-// 64 entries; when it asks to stop, the scan ends (Interrotto).
+// order, until f returns false (Fermato). `cedi` is called once per 64
+// entries scanned; when it asks to stop, the scan ends (Interrotto).
 template <class F>
 EsitoScorri scorri(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
                    Cedi& cedi, F&& f) {
-  if (lo >= hi) return EsitoScorri::Finito;
-  for (std::uint32_t base = lo & ~63u; base < hi; base += 64) {
-    if (cedi()) return EsitoScorri::Interrotto;
-    std::uint64_t m = ~std::uint64_t{0};
-    if (base < lo) m &= ~std::uint64_t{0} << (lo - base);
-    if (hi - base < 64) m &= (std::uint64_t{1} << (hi - base)) - 1;
-    for (const Vincolo& x : v) {
-      if (m == 0) break;
-      m &= maschera64(cl, x, base);
-    }
-    while (m != 0) {
-      const auto bit = static_cast<std::uint32_t>(__builtin_ctzll(m));
-      m &= m - 1;
-      if (!f(base + bit)) return EsitoScorri::Fermato;
-    }
+  constexpr std::uint32_t PezzoMassimo = 8192;
+  std::array<std::uint32_t, PezzoMassimo> trovati;
+  // Small pieces first: a capped search often needs only the first few.
+  std::uint32_t pezzo = 256;
+  for (std::uint32_t da = lo; da < hi; da += pezzo, pezzo = std::min(pezzo * 2, PezzoMassimo)) {
+    const std::uint32_t a = hi - da < pezzo ? hi : da + pezzo;
+    for (std::uint32_t k = da; k < a; k += 64)
+      if (cedi()) return EsitoScorri::Interrotto;
+    const std::uint32_t n = raccogli(cl, da, a, v, trovati.data());
+    for (std::uint32_t i = 0; i < n; ++i)
+      if (!f(trovati[i])) return EsitoScorri::Fermato;
   }
   return EsitoScorri::Finito;
 }

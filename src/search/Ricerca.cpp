@@ -3,7 +3,6 @@
 #include "search/Richiesta.h"
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace tessaro {
@@ -32,24 +31,30 @@ Modo prepara(const RichiestaRicerca& q) {
   return m;
 }
 
-// The result line for entry V, or nothing when it does not match.
-std::optional<std::string> confronta(const Modo& m, int slot, std::string_view V) {
-  if (V.empty() || eCommento(V)) return std::nullopt;
+// Whether entry V matches the request (and gives a line).
+bool coincide(const Modo& m, int slot, std::string_view V) {
+  if (V.empty() || eCommento(V)) return false;
   const std::size_t n = m.R.size();
-  if (V.size() < n || V.size() > m.lungMax) return std::nullopt;
-  if (V.size() != n && !m.testa && !m.coda) return std::nullopt;
+  if (V.size() < n || V.size() > m.lungMax) return false;
+  if (V.size() != n && !m.testa && !m.coda) return false;
   if (!m.testa) {
     for (std::size_t i = 0; i < n; ++i)
-      if (!accetta(m.R[i], V[i])) return std::nullopt;
-    return mostraVoce(slot, V, m.R.back());
+      if (!accetta(m.R[i], V[i])) return false;
+  } else {
+    for (std::size_t i = 1; i <= n; ++i)
+      if (!accetta(m.R[n - i], V[V.size() - i])) return false;
   }
-  for (std::size_t i = 1; i <= n; ++i)
-    if (!accetta(m.R[n - i], V[V.size() - i])) return std::nullopt;
+  return mostraVoceElenca(slot, V, m.R.back());
+}
+
+// The result line of a matching entry.
+std::string riga(const Modo& m, int slot, std::string_view V) {
+  if (!m.testa) return mostraVoce(slot, V, m.R.back()).value();
   // Blanks in front, so that the entry ends at the end of the slot.
-  const std::size_t cella = m.testaLibera + n - 1;
+  const std::size_t cella = m.testaLibera + m.R.size() - 1;
   std::string conBlank(cella > V.size() ? cella - V.size() : 0, ' ');
   conBlank.append(V);
-  return mostraVoce(slot, conBlank, m.R.back());
+  return mostraVoce(slot, conBlank, m.R.back()).value();
 }
 
 bool superaPrefisso(const Modo& m, std::string_view V) {
@@ -85,7 +90,7 @@ bool percorri(const Modo& m, const DizAttivo& da, std::size_t limite, Cedi& cedi
       r.interrotta = true;
       return avanti = false;
     }
-    if (auto riga = confronta(m, da.slot, v.testo)) r.righe.push_back(std::move(*riga));
+    if (coincide(m, da.slot, v.testo)) r.righe.push_back(riga(m, da.slot, v.testo));
     if (limite != SenzaLimite && r.righe.size() == limite) return avanti = false;
     return !superaPrefisso(m, v.testo);
   });
@@ -106,7 +111,7 @@ bool percorriIndice(const Modo& m, const DizAttivo& da, std::size_t limite, Cedi
   const std::size_t k = m.stop ? m.k : 0;
   const std::string_view prefisso = m.R.substr(0, k);
 
-  std::vector<std::pair<std::uint32_t, std::string>> trovate;
+  std::vector<std::uint32_t> trovate;  // offsets of the matching entries
   std::vector<Vincolo> vincoli;
   bool interrotta = false;
   for (std::size_t L = n; L <= Lmax && !interrotta; ++L) {
@@ -115,8 +120,8 @@ bool percorriIndice(const Modo& m, const DizAttivo& da, std::size_t limite, Cedi
     std::size_t contate = 0;
     auto prova = [&](std::uint32_t i) {
       const std::uint32_t off = cl->inizio[i];
-      if (auto riga = confronta(m, da.slot, std::string_view(d.testo).substr(off, L))) {
-        trovate.emplace_back(off, std::move(*riga));
+      if (coincide(m, da.slot, std::string_view(d.testo).substr(off, L))) {
+        trovate.push_back(off);
         ++contate;
       }
       return resto == SenzaLimite || contate < resto;
@@ -140,10 +145,16 @@ bool percorriIndice(const Modo& m, const DizAttivo& da, std::size_t limite, Cedi
     ordinaVincoli(*cl, vincoli);
     if (scorri(*cl, lo, hi, vincoli, cedi, prova) == EsitoScorri::Interrotto) interrotta = true;
   }
-  // Each length gave its lines in text order; merge them.
-  std::sort(trovate.begin(), trovate.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+  // Each length gave its entries in text order; merge them, and build the
+  // lines of those that are kept.
+  std::sort(trovate.begin(), trovate.end());
   if (resto != SenzaLimite && trovate.size() > resto) trovate.resize(resto);
-  for (auto& t : trovate) r.righe.push_back(std::move(t.second));
+  r.righe.reserve(r.righe.size() + trovate.size());
+  for (const std::uint32_t off : trovate) {
+    const std::size_t fine = d.testo.find(CR_LF, off);
+    const std::string_view V = std::string_view(d.testo).substr(off, fine == std::string::npos ? std::string::npos : fine - off);
+    r.righe.push_back(riga(m, da.slot, V));
+  }
   if (interrotta) {
     r.interrotta = true;
     return false;

@@ -42,6 +42,13 @@ std::optional<std::string> mostraVoce(int DizCorrente, std::string_view Voce, ch
   return riga;
 }
 
+bool mostraVoceElenca(int DizCorrente, std::string_view Voce, char CarRichiesta) {
+  if (DizCorrente > 1 || Voce.empty() || CarRichiesta == Libero || CarRichiesta == Jolly) return true;
+  const char ultimo = Voce.back();
+  return eCodiceGruppo(ultimo) ? testoGruppo(ultimo).find(CarRichiesta) != std::string_view::npos
+                               : ultimo == CarRichiesta;
+}
+
 bool serveRitento(bool Accorcia, bool interrotta, int NumRisultati, std::string_view Richiesta) {
   return Accorcia && !interrotta && NumRisultati == 0 && !Richiesta.empty() && Richiesta.back() == Jolly;
 }

@@ -49,6 +49,9 @@ int primoJolly(std::string_view Richiesta);
 // letter ("CASE" for ?ASE). The line ends with " -" and the slot number.
 std::optional<std::string> mostraVoce(int DizCorrente, std::string_view Voce, char CarRichiesta);
 
+// Whether mostraVoce gives a line for these values (without building it).
+bool mostraVoceElenca(int DizCorrente, std::string_view Voce, char CarRichiesta);
+
 // Whether a search that found nothing is retried once with a free tail:
 // "Lunghezza Libera" checked, not interrupted, no result, and the request
 // ends with an empty cell.

@@ -53,6 +53,7 @@ TEST(SearchMostraVoce, TuttiICodici) {
     for (char v : std::string_view("AEIOU")) {
       const bool nelGruppo = std::string_view(testo).find(v) != std::string_view::npos;
       const auto riga = mostraVoce(1, voce, v);
+      EXPECT_EQ(mostraVoceElenca(1, voce, v), riga.has_value());
       if (nelGruppo)
         EXPECT_EQ(riga, std::string("BELL") + v + " -1");
       else
@@ -72,6 +73,9 @@ TEST(SearchMostraVoce, CodiceInMezzoResta) {
   // A final character below "A" that is no code is its own "group".
   EXPECT_EQ(mostraVoce(1, "DELL'", '?'), "DELL' -1");
   EXPECT_EQ(mostraVoce(1, "DELL'", 'A'), std::nullopt);
+  EXPECT_FALSE(mostraVoceElenca(1, "DELL'", 'A'));
+  EXPECT_TRUE(mostraVoceElenca(1, "DELLA", 'A'));
+  EXPECT_TRUE(mostraVoceElenca(2, "DELL'", 'A'));
 }
 
 TEST(SearchMostraVoce, BlankDavantiRestano) {
