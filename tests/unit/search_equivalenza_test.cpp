@@ -108,6 +108,51 @@ TEST(SearchEquivalenza, IndiceComePercorso) {
   EXPECT_GT(righeViste, confronti);
 }
 
+// Many entries of the same length, so that a length holds several thousand
+// entries (several words of block bits, several scan pieces).
+Dizionario dizionarioDenso(Casuale& c, std::size_t n) {
+  std::vector<std::string> voci;
+  for (std::size_t i = 0; i < n; ++i) {
+    std::string v;
+    const int L = c.prob(0.8) ? 6 : c.tra(2, 8);
+    for (int k = 0; k < L; ++k) v += c.prob(0.02) ? c.da("!%@") : c.da("ABCDEFGH");
+    voci.push_back(v);
+  }
+  std::sort(voci.begin(), voci.end());
+  voci.insert(voci.begin() + static_cast<std::ptrdiff_t>(n / 2), "'nota");
+  return dizionarioDaRighe(voci, true);
+}
+
+TEST(SearchEquivalenza, DizionarioGrande) {
+  Casuale c(99);
+  const Dizionario d = dizionarioDenso(c, 20000);
+  const IndiceRicerca ix = costruisciIndiceRicerca(d);
+  ASSERT_TRUE(ix.utilizzabile(d));
+  ASSERT_GT(ix.classe(6)->n, 12000u);
+  const DizAttivo attivi[] = {{1, &d, &ix}};
+  std::size_t righe = 0;
+  for (int k = 0; k < 300; ++k) {
+    std::string R;
+    const int L = c.prob(0.7) ? 6 : c.tra(2, 8);
+    for (int i = 0; i < L; ++i) R += c.prob(0.6) ? '?' : c.da("ABCDEFGH");
+    StatoRichiesta st;
+    st.Richiesta = st.RichiestaMax = R;
+    if (c.prob(0.2)) {
+      if (auto e = liberaCoda(st); e.nuovo) st = *e.nuovo;
+    } else if (c.prob(0.2)) {
+      if (auto e = liberaInizio(st); e.nuovo) st = *e.nuovo;
+    }
+    const RichiestaRicerca q{st.Richiesta, st.RichiestaMax, st.TestaLibera.size(), 0};
+    const std::size_t limite = c.prob(0.5) ? LimiteRisultati : SenzaLimite;
+    Cedi c1, c2;
+    const auto a = cercaVoci(q, attivi, limite, c1);
+    const auto b = cercaVociPercorrendo(q, attivi, limite, c2);
+    ASSERT_EQ(a.righe, b.righe) << st.Richiesta << " " << st.RichiestaMax << " " << limite;
+    righe += b.righe.size();
+  }
+  EXPECT_GT(righe, 300u);
+}
+
 std::string modelloCasuale(Casuale& c) {
   const int L = c.tra(2, 7);
   std::string m;
@@ -164,6 +209,32 @@ TEST(CrossingEquivalenza, IndiceComePercorso) {
     }
   }
   EXPECT_GT(voci, prove / 4);
+}
+
+TEST(CrossingEquivalenza, DizionarioGrande) {
+  Casuale c(5);
+  const Dizionario d = dizionarioDenso(c, 20000);
+  const IndiceRicerca ix = costruisciIndiceRicerca(d);
+  for (int slot : {1, 2}) {
+    const DizAttivo attivi[] = {{slot, &d, &ix}};
+    std::size_t voci = 0;
+    for (int k = 0; k < 40; ++k) {
+      ModelliIncrocio m;
+      for (std::string* x : {&m.ModelloRiga, &m.ModelloColonna}) {
+        const int L = c.prob(0.7) ? 6 : c.tra(3, 8);
+        for (int i = 0; i < L; ++i) *x += c.prob(0.6) ? '?' : c.da("ABCDEFGH");
+        (*x)[static_cast<std::size_t>(c.tra(0, L - 1))] = '#';
+        if (x->find_first_not_of("?#") == std::string::npos) (*x)[x->find('?')] = 'A';
+      }
+      const bool accorcia = c.prob(0.5);
+      Cedi c1, c2;
+      const auto a = incrocio(m, false, accorcia, attivi, c1);
+      const auto b = incrocioPercorrendo(m, false, accorcia, attivi, c2);
+      ASSERT_EQ(a.voci, b.voci) << m.ModelloRiga << " " << m.ModelloColonna << " " << accorcia;
+      voci += b.voci.size();
+    }
+    EXPECT_GT(voci, 40u);
+  }
 }
 
 }  // namespace
