@@ -283,11 +283,20 @@ std::uint32_t lettereIndice(const DizAttivo& da, std::string_view M, std::size_t
     inizio = *run;
   }
   const bool base = da.slot == 1;
+  // Only letters that some entry of this length has at the crossing cell
+  // (any letter, where the base dictionary has codes there).
+  const auto& conta = cl->conteggi[h];
+  if (!(base && conta[0] > 0)) {
+    std::uint32_t presenti = 0;
+    for (int x = 0; x < 26; ++x)
+      if (conta[static_cast<std::size_t>(x + 1)] > 0) presenti |= 1u << x;
+    cercate &= presenti;
+    if (cercate == 0) return 0;
+  }
   const std::size_t f = testaFissa(P, std::min(h, L - 1));
   const Intervallo iv = intervallo(*cl, d.testo, inizio, P.substr(0, f));
   std::uint32_t trovate = 0;
-  Cedi mai;
-  candidati(*cl, iv, P, f, h, base, mai, [&](std::uint32_t i) {
+  auto prova = [&](std::uint32_t i) {
     const std::uint32_t off = cl->inizio[i];
     std::uint32_t x = lettereDa(base, std::string_view(d.testo).substr(off, L), P, h) & cercate;
     if (h == 0) {
@@ -298,7 +307,30 @@ std::uint32_t lettereIndice(const DizAttivo& da, std::string_view M, std::size_t
     }
     trovate |= x;
     return trovate != cercate;
-  });
+  };
+  if (base && iv.lo > iv.a) {
+    for (auto e = std::lower_bound(cl->eccezioni.begin(), cl->eccezioni.end(), iv.a);
+         e != cl->eccezioni.end() && *e < iv.lo; ++e)
+      if (!prova(*e)) return trovate;
+  }
+  std::array<Vincolo, IndiceRicerca::LunghezzaMassima> buf;
+  std::size_t nv = 0;
+  for (std::size_t j = f; j < L; ++j)
+    if (j != h && lettera(P[j])) buf[nv++] = {static_cast<std::uint16_t>(j), static_cast<unsigned char>(P[j]), base};
+  std::span<Vincolo> vincoli(buf.data(), nv);
+  ordinaVincoli(*cl, vincoli);
+  // Word by word (4,096 entries), skipping the blocks that hold none of the
+  // letters still sought at the crossing cell.
+  std::array<std::uint32_t, 4096> trovati;
+  for (std::uint32_t w = iv.lo / 4096; w * 4096 < iv.hi; ++w) {
+    const std::uint32_t restanti = cercate & ~trovate;
+    std::uint64_t filtro = base ? cl->presenza(h, 0)[w] : 0;
+    for (std::uint32_t y = restanti; y != 0; y &= y - 1) filtro |= cl->presenza(h, static_cast<std::size_t>(__builtin_ctz(y)) + 1)[w];
+    if (filtro == 0) continue;
+    const std::uint32_t n = raccogli(*cl, std::max(iv.lo, w * 4096), std::min(iv.hi, (w + 1) * 4096), vincoli, trovati.data(), filtro);
+    for (std::uint32_t i = 0; i < n; ++i)
+      if (!prova(trovati[i])) return trovate;
+  }
   return trovate;
 }
 

@@ -182,7 +182,7 @@ inline std::uint64_t blocchiPossibili(const ClasseLunghezza& cl, std::span<const
 #define TESSARO_RACCOGLI(Maschera)                                                            \
   std::uint32_t n = 0;                                                                        \
   for (std::uint32_t w = lo / 4096; w * 4096 < hi; ++w) {                                     \
-    for (std::uint64_t bb = blocchiPossibili(cl, v, w); bb != 0; bb &= bb - 1) {              \
+    for (std::uint64_t bb = blocchiPossibili(cl, v, w) & filtro; bb != 0; bb &= bb - 1) {     \
       const std::uint32_t base = w * 4096 + 64 * static_cast<std::uint32_t>(__builtin_ctzll(bb)); \
       if (base + 64 <= lo || base >= hi) continue;                                            \
       std::uint64_t m = ~std::uint64_t{0};                                                    \
@@ -198,14 +198,14 @@ inline std::uint64_t blocchiPossibili(const ClasseLunghezza& cl, std::span<const
   return n;
 
 std::uint32_t raccogliBase(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
-                           std::uint32_t* out) {
+                           std::uint32_t* out, std::uint64_t filtro) {
   TESSARO_RACCOGLI(maschera64)
 }
 
 #if defined(TESSARO_AVX2)
 __attribute__((target("avx2"))) std::uint32_t raccogliAvx2(const ClasseLunghezza& cl, std::uint32_t lo,
                                                             std::uint32_t hi, std::span<const Vincolo> v,
-                                                            std::uint32_t* out) {
+                                                            std::uint32_t* out, std::uint64_t filtro) {
   TESSARO_RACCOGLI(maschera64Avx2)
 }
 #endif
@@ -213,7 +213,7 @@ __attribute__((target("avx2"))) std::uint32_t raccogliAvx2(const ClasseLunghezza
 #undef TESSARO_RACCOGLI
 
 using Raccoglitore = std::uint32_t (*)(const ClasseLunghezza&, std::uint32_t, std::uint32_t, std::span<const Vincolo>,
-                                       std::uint32_t*);
+                                       std::uint32_t*, std::uint64_t);
 
 Raccoglitore sceltaRaccoglitore() {
 #if defined(TESSARO_AVX2)
@@ -225,10 +225,10 @@ Raccoglitore sceltaRaccoglitore() {
 }  // namespace
 
 std::uint32_t raccogli(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
-                       std::uint32_t* out) {
+                       std::uint32_t* out, std::uint64_t filtro) {
   static const Raccoglitore r = sceltaRaccoglitore();
   if (lo >= hi) return 0;
-  return r(cl, lo, hi, v, out);
+  return r(cl, lo, hi, v, out, filtro);
 }
 
 }  // namespace tessaro

@@ -108,10 +108,11 @@ std::uint32_t primoConPrefisso(const ClasseLunghezza& cl, std::string_view testo
 enum class EsitoScorri { Finito, Fermato, Interrotto };
 
 // Appends to `out` the class positions in [lo, hi) whose entries pass every
-// test, in order; returns how many. `out` must have room for hi - lo.
-// Uses AVX2 where the processor has it.
+// test, in order; returns how many. `out` must have room for hi - lo. Only
+// the blocks whose bit is set in `filtro` (bit b: block b of each word of
+// 64 blocks) are looked at. Uses AVX2 where the processor has it.
 std::uint32_t raccogli(const ClasseLunghezza& cl, std::uint32_t lo, std::uint32_t hi, std::span<const Vincolo> v,
-                       std::uint32_t* out);
+                       std::uint32_t* out, std::uint64_t filtro = ~std::uint64_t{0});
 
 // Calls f(i) for each class position i in [lo, hi) passing every test, in
 // order, until f returns false (Fermato). `cedi` is called once per 64
