@@ -296,7 +296,12 @@ std::uint32_t lettereIndice(const DizAttivo& da, std::string_view M, std::size_t
   const std::size_t f = testaFissa(P, std::min(h, L - 1));
   const Intervallo iv = intervallo(*cl, d.testo, inizio, P.substr(0, f));
   std::uint32_t trovate = 0;
+  const unsigned char* colonnaH = cl->colonne.data() + h * cl->passo;
   auto prova = [&](std::uint32_t i) {
+    // The crossing cell first, from its column: most candidates hold a
+    // letter already found there.
+    const unsigned char e = colonnaH[i];
+    if (!(base && e <= '@') && !(e >= 'A' && e <= 'Z' && ((cercate & ~trovate) >> (e - 'A') & 1u))) return true;
     const std::uint32_t off = cl->inizio[i];
     std::uint32_t x = lettereDa(base, std::string_view(d.testo).substr(off, L), P, h) & cercate;
     if (h == 0) {
@@ -317,13 +322,19 @@ std::uint32_t lettereIndice(const DizAttivo& da, std::string_view M, std::size_t
   std::size_t nv = 0;
   for (std::size_t j = f; j < L; ++j)
     if (j != h && lettera(P[j])) buf[nv++] = {static_cast<std::uint16_t>(j), static_cast<unsigned char>(P[j]), base};
-  std::span<Vincolo> vincoli(buf.data(), nv);
-  ordinaVincoli(*cl, vincoli);
+  ordinaVincoli(*cl, std::span<Vincolo>(buf.data(), nv));
+  // The crossing cell itself: one of the letters sought (or, in the base
+  // dictionary, a code), tested in the columns while the letters are few.
+  const std::size_t nFissi = nv;
+  buf[nv++] = {static_cast<std::uint16_t>(h), 0, base && conta[0] > 0, cercate};
   // Word by word (4,096 entries), skipping the blocks that hold none of the
   // letters still sought at the crossing cell.
   std::array<std::uint32_t, 4096> trovati;
   for (std::uint32_t w = iv.lo / 4096; w * 4096 < iv.hi; ++w) {
     const std::uint32_t restanti = cercate & ~trovate;
+    buf[nFissi].lettere = restanti;
+    const bool insieme = __builtin_popcount(restanti) <= 6;
+    const std::span<const Vincolo> vincoli(buf.data(), insieme ? nv : nFissi);
     std::uint64_t filtro = base ? cl->presenza(h, 0)[w] : 0;
     for (std::uint32_t y = restanti; y != 0; y &= y - 1) filtro |= cl->presenza(h, static_cast<std::size_t>(__builtin_ctz(y)) + 1)[w];
     if (filtro == 0) continue;

@@ -98,6 +98,7 @@ void ordinaVincoli(const ClasseLunghezza& cl, std::span<Vincolo> v) {
     if (cl.conteggi[x.pos][0] == 0) x.basso = false;
   auto peso = [&](const Vincolo& x) {
     const auto& k = cl.conteggi[x.pos];
+    if (x.lettere != 0) return std::numeric_limits<std::uint64_t>::max();
     std::uint64_t w = (x.c >= 'A' && x.c <= 'Z') ? k[x.c - '@'] : 0;
     if (x.basso) w += k[0];
     return w;
@@ -133,6 +134,8 @@ inline std::uint64_t maschera64(const ClasseLunghezza& cl, const Vincolo& v, std
   for (int k = 0; k < 4; ++k) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
     __m128i ok = _mm_cmpeq_epi8(x, lettera);
+    for (std::uint32_t y = v.lettere; y != 0; y &= y - 1)
+      ok = _mm_or_si128(ok, _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>('A' + __builtin_ctz(y)))));
     if (v.basso) ok = _mm_or_si128(ok, _mm_cmpeq_epi8(_mm_min_epu8(x, chiocciola), x));
     m |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(ok))} << (16 * k);
   }
@@ -141,7 +144,8 @@ inline std::uint64_t maschera64(const ClasseLunghezza& cl, const Vincolo& v, std
   std::uint64_t m = 0;
   for (unsigned k = 0; k < 64; ++k) {
     const unsigned char x = p[k];
-    if (x == v.c || (v.basso && x <= '@')) m |= std::uint64_t{1} << k;
+    const bool inInsieme = x >= 'A' && x <= 'Z' && (v.lettere >> (x - 'A') & 1u);
+    if (x == v.c || inInsieme || (v.basso && x <= '@')) m |= std::uint64_t{1} << k;
   }
   return m;
 #endif
@@ -156,6 +160,11 @@ __attribute__((target("avx2"), always_inline)) inline std::uint64_t maschera64Av
   const __m256i x1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
   __m256i ok0 = _mm256_cmpeq_epi8(x0, lettera);
   __m256i ok1 = _mm256_cmpeq_epi8(x1, lettera);
+  for (std::uint32_t y = v.lettere; y != 0; y &= y - 1) {
+    const __m256i l = _mm256_set1_epi8(static_cast<char>('A' + __builtin_ctz(y)));
+    ok0 = _mm256_or_si256(ok0, _mm256_cmpeq_epi8(x0, l));
+    ok1 = _mm256_or_si256(ok1, _mm256_cmpeq_epi8(x1, l));
+  }
   if (v.basso) {
     const __m256i chiocciola = _mm256_set1_epi8('@');
     ok0 = _mm256_or_si256(ok0, _mm256_cmpeq_epi8(_mm256_min_epu8(x0, chiocciola), x0));
@@ -171,7 +180,8 @@ __attribute__((target("avx2"), always_inline)) inline std::uint64_t maschera64Av
 inline std::uint64_t blocchiPossibili(const ClasseLunghezza& cl, std::span<const Vincolo> v, std::uint32_t w) {
   std::uint64_t m = ~std::uint64_t{0};
   for (const Vincolo& x : v) {
-    std::uint64_t b = cl.presenza(x.pos, x.c >= 'A' && x.c <= 'Z' ? x.c - '@' : 0)[w];
+    std::uint64_t b = x.c >= 'A' && x.c <= 'Z' ? cl.presenza(x.pos, x.c - '@')[w] : 0;
+    for (std::uint32_t y = x.lettere; y != 0; y &= y - 1) b |= cl.presenza(x.pos, static_cast<std::size_t>(__builtin_ctz(y)) + 1)[w];
     if (x.basso) b |= cl.presenza(x.pos, 0)[w];
     m &= b;
   }

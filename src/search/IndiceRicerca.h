@@ -84,16 +84,19 @@ IndiceRicerca costruisciIndiceRicerca(const Dizionario& d);
 // is not the start of an entry of the text).
 std::optional<std::size_t> inizioRun(const Dizionario& d, char c);
 
-// One column test: the entry character at `pos` equals `c`, or (when `basso`)
+// One column test: the entry character at `pos` equals `c` (or, when
+// `lettere` is not 0, is one of its letters: bit 0 = "A"), or (when `basso`)
 // is at or below "@".
 struct Vincolo {
   std::uint16_t pos = 0;
   unsigned char c = 0;
   bool basso = false;
+  std::uint32_t lettere = 0;
 };
 
 // Puts the most selective test first, and drops the low-character part of a
-// test where no entry of the class has such a character.
+// test where no entry of the class has such a character. Letter-set tests
+// come last.
 void ordinaVincoli(const ClasseLunghezza& cl, std::span<Vincolo> v);
 
 // First class position in [a, b) whose entry starts at or after `offset`.
