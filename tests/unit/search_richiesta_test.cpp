@@ -15,24 +15,6 @@ TEST(SearchValidita, RichiesteValide) {
   for (const char* r : {"C?NE", "??N?", "CA*", "*ANE", "?*", "A?"}) EXPECT_FALSE(richiestaErrata(r)) << r;
 }
 
-TEST(SearchValidita, PrimoJolly) {
-  EXPECT_EQ(primoJolly("CA??"), 3);
-  EXPECT_EQ(primoJolly("CA*"), 3);
-  EXPECT_EQ(primoJolly("*AN?"), 4);  // a "?" comes before a "*"
-  EXPECT_EQ(primoJolly("CANE"), 0);
-}
-
-TEST(SearchCarattere, ConfrontoPerCodice) {
-  EXPECT_TRUE(accetta('?', 'X'));
-  EXPECT_TRUE(accetta('*', 'X'));
-  EXPECT_TRUE(accetta('A', 'A'));
-  EXPECT_FALSE(accetta('A', 'B'));
-  EXPECT_FALSE(accetta('A', 'a'));  // no case folding
-  // Every character up to "@" stands for any letter.
-  for (char e : {'!', '#', '$', '%', '&', '(', ')', '=', '+', '-', '@', '\''}) EXPECT_TRUE(accetta('Z', e)) << e;
-  EXPECT_FALSE(accetta('Z', 'A'));
-}
-
 TEST(SearchMostraVoce, GruppoVocalicoDelBase) {
   EXPECT_EQ(mostraVoce(1, "CAS!", '?'), "CAS(AE) -1");
   EXPECT_EQ(mostraVoce(1, "CAS!", 'E'), "CASE -1");
