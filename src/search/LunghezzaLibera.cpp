@@ -14,7 +14,7 @@ EsitoComando rifiuta(std::string_view pannello2, std::string_view testo) {
   return e;
 }
 
-EsitoComando accetta(std::string_view pannello2, StatoRichiesta s, std::optional<Rettangolo> verde = std::nullopt) {
+EsitoComando accetta(std::string_view pannello2, StatoRichiesta s, std::optional<RiquadroCelle> verde = std::nullopt) {
   EsitoComando e;
   e.pannello2 = pannello2;
   e.nuovo = std::move(s);
@@ -36,7 +36,7 @@ EsitoComando liberaInizio(const StatoRichiesta& s) {
   t.Richiesta.append(R, n);
   const int liberi = static_cast<int>(n);
   const int resto = static_cast<int>(t.Richiesta.size()) - 1;
-  Rettangolo verde;
+  RiquadroCelle verde;
   if (s.colonna) {
     verde = {s.Evid.col, s.Evid.riga, 1, liberi};
     t.Evid.riga += liberi;
@@ -70,7 +70,7 @@ EsitoComando liberaCoda(const StatoRichiesta& s) {
   t.Richiesta.push_back(Libero);
   const int resto = static_cast<int>(t.Richiesta.size()) - 1;
   const int liberi = static_cast<int>(t.CodaLibera.size());
-  Rettangolo verde;
+  RiquadroCelle verde;
   if (s.colonna) {
     t.Evid.alt = resto;
     verde = {t.Evid.col, t.Evid.riga + resto, 1, liberi};

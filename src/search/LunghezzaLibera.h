@@ -19,15 +19,15 @@ inline constexpr std::string_view TestoAccorciaInizio = " Accorcia all'Inizio ";
 inline constexpr std::string_view TestoAccorciaFine = " Accorcia alla Fine ";
 
 // A rectangle of cells: EvidCol, EvidRiga, EvidLarg, EvidAlt.
-struct Rettangolo {
+struct RiquadroCelle {
   int col = 0, riga = 0, larg = 0, alt = 0;
-  bool operator==(const Rettangolo&) const = default;
+  bool operator==(const RiquadroCelle&) const = default;
 };
 
 struct StatoRichiesta {
   std::string Richiesta, RichiestaMax, RichiestaIntera, TestaLibera, CodaLibera;
   int PrimaCol = 0, UltimaCol = 0, PrimaRiga = 0, UltimaRiga = 0;
-  Rettangolo Evid;       // the highlight rectangle
+  RiquadroCelle Evid;       // the highlight rectangle
   bool colonna = false;  // a column request (tool 2); else a row request
   bool operator==(const StatoRichiesta&) const = default;
 };
@@ -41,7 +41,7 @@ struct EsitoComando {
   std::string pannello2;
   std::string rifiuto;
   std::optional<StatoRichiesta> nuovo;
-  std::optional<Rettangolo> verde;
+  std::optional<RiquadroCelle> verde;
 };
 
 // The caller does nothing at all while a search runs (Occupato > 0).

@@ -18,18 +18,18 @@ std::size_t lunghezzaEtichetta(std::string_view v) {
 std::optional<std::string> riduciScelta(int Modo, std::string_view voce) {
   std::string Scelta(voce);
   switch (Modo) {
-    case ModoIncrocio:
+    case ListaIncrocio:
       Scelta = Scelta.substr(0, 1);
       break;
-    case ModoAnagrammi:
+    case ListaAnagrammi:
       if (voce == TestoNessunAnagramma) return std::nullopt;
       break;
-    case ModoSinonimi:
+    case ListaSinonimi:
       if (voce == TestoNessunSinonimo) return std::nullopt;
       if (!voce.empty() && (voce.back() == '=' || voce.back() == '<')) return std::nullopt;
       Scelta = Scelta.substr(std::min<std::size_t>(1, Scelta.size()));
       break;
-    case ModoOrtografia:
+    case ListaOrtografia:
       if (voce == TestoOkOrtografia) return std::nullopt;
       break;
     default:
@@ -64,12 +64,12 @@ std::string ruotaVocali(std::string Scelta, Ruota& r) {
 
 PianoTrasferimento pianoTrasferimento(int Modo, std::string_view W, int PrimaCol, int PrimaRiga, int riga, int col) {
   PianoTrasferimento p;
-  if (Modo == ModoIncrocio) {
+  if (Modo == ListaIncrocio) {
     if (!W.empty()) p.scritture.push_back({riga, col, W.front()});
     p.evid = {col, riga, 1, 1};
     return p;
   }
-  if (Modo != ModoRiga && Modo != ModoColonna) return p;
+  if (Modo != ListaRiga && Modo != ListaColonna) return p;
   int blank = 0;
   for (std::size_t i = 0; i < W.size(); ++i) {
     if (W[i] == ' ') {
@@ -77,14 +77,14 @@ PianoTrasferimento pianoTrasferimento(int Modo, std::string_view W, int PrimaCol
       continue;
     }
     const int d = static_cast<int>(i);
-    if (Modo == ModoRiga)
+    if (Modo == ListaRiga)
       p.scritture.push_back({riga, PrimaCol + d, W[i]});
     else
       p.scritture.push_back({PrimaRiga + d, col, W[i]});
   }
   const std::size_t a = W.find_first_not_of(' ');
   const int lung = a == std::string_view::npos ? 0 : static_cast<int>(W.find_last_not_of(' ') - a + 1);
-  p.evid = Modo == ModoRiga ? Rettangolo{PrimaCol + blank, riga, lung, 1} : Rettangolo{col, PrimaRiga + blank, 1, lung};
+  p.evid = Modo == ListaRiga ? RiquadroCelle{PrimaCol + blank, riga, lung, 1} : RiquadroCelle{col, PrimaRiga + blank, 1, lung};
   return p;
 }
 

@@ -17,9 +17,15 @@ inline constexpr std::string_view TestoNessunAnagramma = " nessun Anagramma ";
 inline constexpr std::string_view TestoNessunSinonimo = " nessun Sin./Cont.";
 inline constexpr std::string_view TestoOkOrtografia = " OK Ortografia ";
 
-// The tool modes whose lists are transferred.
-inline constexpr int ModoRiga = 1, ModoColonna = 2, ModoIncrocio = 6, ModoAnagrammi = 9,
-                     ModoSinonimi = 10, ModoOrtografia = 11;
+// The tool modes (Modo) whose lists this file knows.
+enum ModoLista : int {
+  ListaRiga = 1,
+  ListaColonna = 2,
+  ListaIncrocio = 6,
+  ListaAnagrammi = 9,
+  ListaSinonimi = 10,
+  ListaOrtografia = 11,
+};
 
 // The clicked line reduced to the word (Scelta), or nothing when the line is
 // refused. Crossing: the letter. Synonyms: headings (ending "=" or "<") are
@@ -41,10 +47,10 @@ struct Ruota {
 std::string ruotaVocali(std::string Scelta, Ruota& r);
 
 // One cell write of a transfer.
-struct Scrittura {
+struct ScritturaCella {
   int riga = 0, col = 0;
   char car = 0;
-  bool operator==(const Scrittura&) const = default;
+  bool operator==(const ScritturaCella&) const = default;
 };
 
 // The writes of a word W and the rectangle to highlight afterwards. Row mode
@@ -53,8 +59,8 @@ struct Scrittura {
 // letter into (riga, col). Cells outside the grid are left to the writer
 // (aggior ignores them).
 struct PianoTrasferimento {
-  std::vector<Scrittura> scritture;
-  Rettangolo evid;
+  std::vector<ScritturaCella> scritture;
+  RiquadroCelle evid;
 };
 PianoTrasferimento pianoTrasferimento(int Modo, std::string_view W, int PrimaCol, int PrimaRiga, int riga, int col);
 

@@ -34,8 +34,8 @@ TEST(LiberiInizio, DueVuotiDavanti) {
   EXPECT_EQ(e.nuovo->Richiesta, "*CANE");
   EXPECT_EQ(e.nuovo->TestaLibera, "??");
   EXPECT_EQ(e.nuovo->RichiestaMax, "??CANE");  // the limit stays
-  EXPECT_EQ(e.nuovo->Evid, (Rettangolo{4, 4, 4, 1}));
-  EXPECT_EQ(e.verde, (Rettangolo{2, 4, 2, 1}));
+  EXPECT_EQ(e.nuovo->Evid, (RiquadroCelle{4, 4, 4, 1}));
+  EXPECT_EQ(e.verde, (RiquadroCelle{2, 4, 2, 1}));
   // A second press.
   const auto e2 = liberaInizio(*e.nuovo);
   EXPECT_FALSE(e2.nuovo);
@@ -59,8 +59,8 @@ TEST(LiberiInizio, TuttaVuotaInColonna) {
   ASSERT_TRUE(e.nuovo);
   EXPECT_EQ(e.nuovo->Richiesta, "*");
   EXPECT_EQ(e.nuovo->TestaLibera, "????");
-  EXPECT_EQ(e.nuovo->Evid, (Rettangolo{7, 5, 1, 0}));
-  EXPECT_EQ(e.verde, (Rettangolo{7, 1, 1, 4}));
+  EXPECT_EQ(e.nuovo->Evid, (RiquadroCelle{7, 5, 1, 0}));
+  EXPECT_EQ(e.verde, (RiquadroCelle{7, 1, 1, 4}));
 }
 
 TEST(LiberiCoda, CodaVuotaEPoiAccorcia) {
@@ -69,8 +69,8 @@ TEST(LiberiCoda, CodaVuotaEPoiAccorcia) {
   EXPECT_EQ(e.pannello2, TestoLiberaCoda);
   EXPECT_EQ(e.nuovo->Richiesta, "CA*");
   EXPECT_EQ(e.nuovo->CodaLibera, "??");
-  EXPECT_EQ(e.nuovo->Evid, (Rettangolo{3, 4, 2, 1}));
-  EXPECT_EQ(e.verde, (Rettangolo{5, 4, 2, 1}));
+  EXPECT_EQ(e.nuovo->Evid, (RiquadroCelle{3, 4, 2, 1}));
+  EXPECT_EQ(e.verde, (RiquadroCelle{5, 4, 2, 1}));
   EXPECT_EQ(liberaCoda(*e.nuovo).rifiuto, TestoGiaAttivata);
 
   const auto a = accorciaCoda(*e.nuovo);
@@ -81,7 +81,7 @@ TEST(LiberiCoda, CodaVuotaEPoiAccorcia) {
   EXPECT_EQ(a.nuovo->RichiestaMax, "CA");
   EXPECT_EQ(a.nuovo->RichiestaIntera, "CA");
   EXPECT_EQ(a.nuovo->UltimaCol, 4);
-  EXPECT_EQ(a.nuovo->Evid, (Rettangolo{3, 4, 2, 1}));
+  EXPECT_EQ(a.nuovo->Evid, (RiquadroCelle{3, 4, 2, 1}));
 }
 
 TEST(LiberiCoda, TuttaVuotaTieneLaPrimaCella) {
@@ -89,8 +89,8 @@ TEST(LiberiCoda, TuttaVuotaTieneLaPrimaCella) {
   ASSERT_TRUE(e.nuovo);
   EXPECT_EQ(e.nuovo->Richiesta, "?*");
   EXPECT_EQ(e.nuovo->CodaLibera, "???");
-  EXPECT_EQ(e.nuovo->Evid, (Rettangolo{7, 0, 1, 1}));
-  EXPECT_EQ(e.verde, (Rettangolo{7, 1, 1, 3}));
+  EXPECT_EQ(e.nuovo->Evid, (RiquadroCelle{7, 0, 1, 1}));
+  EXPECT_EQ(e.verde, (RiquadroCelle{7, 1, 1, 3}));
 }
 
 TEST(LiberiCoda, Rifiuti) {
@@ -124,10 +124,10 @@ TEST(LiberiAccorcia, InizioTogliePrimaCella) {
   EXPECT_EQ(a.nuovo->RichiestaIntera, "CA?E");
   EXPECT_EQ(a.nuovo->RichiestaMax, "CA?E");
   EXPECT_EQ(a.nuovo->PrimaCol, 3);
-  EXPECT_EQ(a.nuovo->Evid, (Rettangolo{3, 4, 4, 1}));
+  EXPECT_EQ(a.nuovo->Evid, (RiquadroCelle{3, 4, 4, 1}));
   const auto c = accorciaInizio(colonna("?CA?E", 2));
   EXPECT_EQ(c.nuovo->PrimaRiga, 3);
-  EXPECT_EQ(c.nuovo->Evid, (Rettangolo{7, 3, 1, 4}));
+  EXPECT_EQ(c.nuovo->Evid, (RiquadroCelle{7, 3, 1, 4}));
 }
 
 TEST(LiberiAccorcia, InizioSuTestaLiberaRipartDallaPrimaLettera) {
@@ -138,7 +138,7 @@ TEST(LiberiAccorcia, InizioSuTestaLiberaRipartDallaPrimaLettera) {
   EXPECT_EQ(a.nuovo->TestaLibera, "");
   // The request starts again on the C: the two freed cells are dropped.
   EXPECT_EQ(a.nuovo->PrimaCol, 2);
-  EXPECT_EQ(a.nuovo->Evid, (Rettangolo{2, 4, 4, 1}));
+  EXPECT_EQ(a.nuovo->Evid, (RiquadroCelle{2, 4, 4, 1}));
   const auto cane = accorciaInizio(*liberaInizio(riga("??CANE", 0)).nuovo);
   EXPECT_EQ(cane.nuovo->Richiesta, "CANE");
   EXPECT_EQ(cane.nuovo->TestaLibera, "");
@@ -152,7 +152,7 @@ TEST(LiberiAccorcia, CodaSuVuotoFinale) {
   const auto b = accorciaCoda(colonna("CA?E", 1));
   EXPECT_EQ(b.nuovo->Richiesta, "CA?");
   EXPECT_EQ(b.nuovo->UltimaRiga, 3);
-  EXPECT_EQ(b.nuovo->Evid, (Rettangolo{7, 1, 1, 3}));
+  EXPECT_EQ(b.nuovo->Evid, (RiquadroCelle{7, 1, 1, 3}));
 }
 
 }  // namespace
