@@ -1,0 +1,91 @@
+#include "search/Richiesta.h"
+
+#include "search/DizionarioProva.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaro {
+namespace {
+
+TEST(SearchValidita, RichiesteErrate) {
+  for (const char* r : {"CANE", "?", "????", "", "A", "*"}) EXPECT_TRUE(richiestaErrata(r)) << r;
+}
+
+TEST(SearchValidita, RichiesteValide) {
+  for (const char* r : {"C?NE", "??N?", "CA*", "*ANE", "?*", "A?"}) EXPECT_FALSE(richiestaErrata(r)) << r;
+}
+
+TEST(SearchMostraVoce, GruppoVocalicoDelBase) {
+  EXPECT_EQ(mostraVoce(1, "CAS!", '?'), "CAS(AE) -1");
+  EXPECT_EQ(mostraVoce(1, "CAS!", 'E'), "CASE -1");
+  EXPECT_EQ(mostraVoce(1, "CAS!", 'A'), "CASA -1");
+  EXPECT_EQ(mostraVoce(1, "CAS!", 'O'), std::nullopt);
+  EXPECT_EQ(mostraVoce(1, "CAS!", '*'), "CAS(AE) -1");  // a free tail never narrows
+}
+
+TEST(SearchMostraVoce, TuttiICodici) {
+  const std::pair<char, const char*> tabella[] = {
+      {'!', "(AE)"}, {'#', "(AI)"},  {'$', "(EI)"},  {'%', "(AEI)"}, {'&', "(AO)"},   {'(', "(EO)"},
+      {')', "(AEO)"}, {'=', "(IO)"}, {'+', "(AIO)"}, {'-', "(EIO)"}, {'@', "(AEIO)"},
+  };
+  for (const auto& [codice, testo] : tabella) {
+    const std::string voce = std::string("BELL") + codice;
+    EXPECT_EQ(mostraVoce(1, voce, '?'), std::string("BELL") + testo + " -1") << codice;
+    // Each vowel of the group narrows to itself; a vowel outside it rules the entry out.
+    for (char v : std::string_view("AEIOU")) {
+      const bool nelGruppo = std::string_view(testo).find(v) != std::string_view::npos;
+      const auto riga = mostraVoce(1, voce, v);
+      EXPECT_EQ(mostraVoceElenca(1, voce, v), riga.has_value());
+      if (nelGruppo)
+        EXPECT_EQ(riga, std::string("BELL") + v + " -1");
+      else
+        EXPECT_EQ(riga, std::nullopt) << codice << v;
+    }
+  }
+}
+
+TEST(SearchMostraVoce, AltriDizionariMostranoLaVoceComE) {
+  EXPECT_EQ(mostraVoce(3, "CAS!", '?'), "CAS! -3");
+  EXPECT_EQ(mostraVoce(3, "CAS!", 'E'), "CAS! -3");
+  EXPECT_EQ(mostraVoce(2, "CANE", 'E'), "CANE -2");
+}
+
+TEST(SearchMostraVoce, CodiceInMezzoResta) {
+  EXPECT_EQ(mostraVoce(1, "C#NE", 'E'), "C#NE -1");
+  // A final character below "A" that is no code is its own "group".
+  EXPECT_EQ(mostraVoce(1, "DELL'", '?'), "DELL' -1");
+  EXPECT_EQ(mostraVoce(1, "DELL'", 'A'), std::nullopt);
+  EXPECT_FALSE(mostraVoceElenca(1, "DELL'", 'A'));
+  EXPECT_TRUE(mostraVoceElenca(1, "DELLA", 'A'));
+  EXPECT_TRUE(mostraVoceElenca(2, "DELL'", 'A'));
+}
+
+TEST(SearchMostraVoce, BlankDavantiRestano) {
+  EXPECT_EQ(mostraVoce(1, "  CAS!", 'E'), "  CASE -1");
+  EXPECT_EQ(mostraVoce(2, "  CANE", 'E'), "  CANE -2");
+}
+
+TEST(SearchRitento, SoloSenzaRisultatiConCodaVuota) {
+  EXPECT_TRUE(serveRitento(true, false, 0, "CA??"));
+  EXPECT_FALSE(serveRitento(false, false, 0, "CA??"));  // Lunghezza Libera unchecked
+  EXPECT_FALSE(serveRitento(true, true, 0, "CA??"));    // interrupted
+  EXPECT_FALSE(serveRitento(true, false, 1, "CA??"));   // found something
+  EXPECT_FALSE(serveRitento(true, false, 0, "CA?E"));   // ends in a letter
+  EXPECT_FALSE(serveRitento(true, false, 0, "CA*"));    // the retry itself
+}
+
+TEST(SearchDizionarioProva, IndiceComeIlCaricatore) {
+  const auto d = dizionarioDaRighe({"'commento", "ALBA", "CANE", "'x", "CASA", "DADO", "CENA"});
+  EXPECT_EQ(d.testo, "'commento\r\nALBA\r\nCANE\r\n'x\r\nCASA\r\nDADO\r\nCENA\r\n");
+  EXPECT_EQ(d.indice[1], 12);  // ALBA at offset 11
+  // The comment restarts the run of C (CASA), and the later run wins (CENA).
+  EXPECT_EQ(d.indice[3], static_cast<std::int32_t>(d.testo.find("CENA") + 1));
+  EXPECT_EQ(d.indice[4], static_cast<std::int32_t>(d.testo.find("DADO") + 1));
+  EXPECT_EQ(d.indice[2], 0);
+  EXPECT_FALSE(d.inOrdine);  // CENA after DADO
+  EXPECT_TRUE(dizionarioDaRighe({"ALBA", "AB"}).inOrdine);  // two letters are not checked
+  EXPECT_EQ(dizionarioDaRighe({"RE"}, false).testo, "RE");
+}
+
+}  // namespace
+}  // namespace tessaro
