@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSaveFile>
+#include <climits>
 #include <optional>
 
 #include "app/Form0g.h"
@@ -56,6 +57,11 @@ QString motivoErrore(const QString& nome, const QSaveFile& file) {
   if (info.isDir()) return testi::MotivoNomeCartella;
   if (info.exists() && !info.isWritable()) return testi::MotivoFileProtetto;
   if (!cartella.isWritable()) return testi::MotivoCartellaProtetta;
+  // The temporary file beside it takes the name plus seven characters.
+  if (QFile::encodeName(info.fileName()).size() + 7 > NAME_MAX) return testi::MotivoNomeLungo;
+  // A fresh device's text is the generic "unknown error": no detail to add.
+  if (file.errorString().isEmpty() || file.errorString() == QFile().errorString())
+    return testi::MotivoScrittura + QLatin1Char('.');
   return testi::MotivoScrittura + QStringLiteral(" (") + file.errorString() + QStringLiteral(").");
 }
 

@@ -37,7 +37,10 @@ inline const QString MotivoCartellaAssente = QStringLiteral("la cartella indicat
 inline const QString MotivoNomeCartella = QStringLiteral("il nome indica una cartella, non un file.");
 inline const QString MotivoFileProtetto = QStringLiteral("il file è protetto in scrittura.");
 inline const QString MotivoCartellaProtetta = QStringLiteral("la cartella è protetta in scrittura.");
-inline const QString MotivoScrittura = QStringLiteral("la scrittura non è riuscita");
+inline const QString MotivoNomeLungo = QStringLiteral("il nome del file è troppo lungo.");
+// Followed by the system's reason in parentheses, when it gives one.
+inline const QString MotivoScrittura =
+    QStringLiteral("la scrittura non è riuscita: controllare lo spazio libero sul disco");
 }  // namespace testi
 
 // The filter of a Qt file dialog from a description and ";"-separated
