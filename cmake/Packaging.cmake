@@ -80,16 +80,28 @@ install(CODE "
 install(FILES ${tessaro_pack_dir}/tessaro.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# ---- copyright and changelog where Debian expects them
+# ---- copyright, changelog and manual pages where Debian expects them
+function(tessaro_gzip sorgente destinazione)
+  get_filename_component(nome ${sorgente} NAME)
+  add_custom_command(
+    OUTPUT ${sorgente}.gz
+    COMMAND gzip -9 -n -c ${sorgente} > ${sorgente}.gz
+    DEPENDS ${sorgente}
+    COMMENT "Compressione di ${nome}")
+  install(FILES ${sorgente}.gz DESTINATION ${destinazione} ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY TESSARO_COMPRESSI ${sorgente}.gz)
+endfunction()
+
 configure_file(${tessaro_pack_dir}/changelog.in ${tessaro_pack_out}/changelog @ONLY)
-add_custom_command(
-  OUTPUT ${tessaro_pack_out}/changelog.gz
-  COMMAND gzip -9 -n -c ${tessaro_pack_out}/changelog > ${tessaro_pack_out}/changelog.gz
-  DEPENDS ${tessaro_pack_out}/changelog
-  COMMENT "Changelog del pacchetto")
-add_custom_target(tessaro_changelog ALL DEPENDS ${tessaro_pack_out}/changelog.gz)
+configure_file(${tessaro_pack_dir}/tessaro.1.en.in ${tessaro_pack_out}/en/tessaro.1 @ONLY)
+configure_file(${tessaro_pack_dir}/tessaro.1.in ${tessaro_pack_out}/it/tessaro.1 @ONLY)
 set(tessaro_docdir ${CMAKE_INSTALL_DATADIR}/doc/tessaro)
-install(FILES ${tessaro_pack_dir}/copyright ${tessaro_pack_out}/changelog.gz DESTINATION ${tessaro_docdir})
+tessaro_gzip(${tessaro_pack_out}/changelog ${tessaro_docdir})
+tessaro_gzip(${tessaro_pack_out}/en/tessaro.1 ${CMAKE_INSTALL_MANDIR}/man1)
+tessaro_gzip(${tessaro_pack_out}/it/tessaro.1 ${CMAKE_INSTALL_MANDIR}/it/man1)
+get_property(tessaro_compressi GLOBAL PROPERTY TESSARO_COMPRESSI)
+add_custom_target(tessaro_pacchetto ALL DEPENDS ${tessaro_compressi})
+install(FILES ${tessaro_pack_dir}/copyright DESTINATION ${tessaro_docdir})
 
 # ---- the Debian package
 set(CPACK_GENERATOR DEB)
@@ -110,7 +122,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TESSARO_MANUTENTORE}")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "hunspell-it, mythes-it, qt6-translations-l10n")
