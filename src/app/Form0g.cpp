@@ -130,6 +130,11 @@ void Form0g::costruisciMenu() {
     });
   };
   collega(menuNuovo, &Form0g::menuNuovo_Click);
+  collega(menuApri, &Form0g::menuApri_Click);
+  collega(Salva, &Form0g::Salva_Click);
+  collega(Salvacome, &Form0g::Salvacome_Click);
+  collega(menuEsci, &Form0g::menuEsci_Click);
+  collega(AiutoF1, &Form0g::AiutoF1_Click);
   collega(Numerare, &Form0g::Numerare_Click);
   collega(Riduci, &Form0g::Riduci_Click);
   collega(Ingrandisci, &Form0g::Ingrandisci_Click);
@@ -305,7 +310,9 @@ void Form0g::Timer2_Timer() {
 }
 
 void Form0g::closeEvent(QCloseEvent* e) {
-  if (Occupato > 0) {
+  std::int16_t Cancel = 0;
+  Form_Unload(Cancel);
+  if (Cancel != 0) {
     e->ignore();
     return;
   }

@@ -168,6 +168,37 @@ class Form0g : public QMainWindow {
 
   Environment& env_;
   QWidget* area_ = nullptr;  // the client area, in which controls sit by twips
+
+  // ---- files (src/files/ui/)
+ public:
+  void menuApri_Click();
+  void Salva_Click();
+  void Salvacome_Click();
+  // The save-changes question. Callers read Modificato afterwards: still 1
+  // means they abandon their action. Returns the answer (msg::AnsYes, AnsNo,
+  // AnsCancel) so a caller whose action then does not happen can tell that
+  // "No" discarded nothing.
+  int chiediSalvataggio();
+  // The file dialogs, starting in CartellaFile; "" when the user cancels.
+  QString DialogoApri(const QString& descrizione, const QString& modelli);
+  QString DialogoSalva(const QString& descrizione, const QString& modelli);
+  QString NomePrecedente;
+
+ private:
+  bool salvaSu(const QString& nome);
+  bool schemaHaUnFile() const;
+
+  // ---- exit and help (src/app/Uscita.cpp)
+ public:
+  void menuEsci_Click();
+  void Form_Unload(std::int16_t& Cancel);
+  void esciFine();
+  void AiutoF1_Click();
+  // The Italian user guide shipped beside the program.
+  static QString percorsoGuida();
+
+ private:
+  void chiudiMotoreLinguistico();
 };
 
 }  // namespace tessaro

@@ -79,4 +79,10 @@ int QtEnvironment::mostraModale(QDialog& d) { return d.exec(); }
 
 void QtEnvironment::processaEventi() { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); }
 
+void QtEnvironment::termina() {
+  // Hidden, not closed: closing would run the windows' close handlers again.
+  for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+  QCoreApplication::exit(0);
+}
+
 }  // namespace tessaro

@@ -54,6 +54,8 @@ class Environment {
   virtual int mostraModale(QDialog& d) = 0;
   // Lets the event loop run now (other handlers may run inside).
   virtual void processaEventi() = 0;
+  // Ends the program at once: no window is asked again whether it may close.
+  virtual void termina() = 0;
 
   // The time-sliced yield of the long loops: pumps events only when about
   // 15 ms of work have passed since the last pump, so a loop over a million
@@ -90,6 +92,7 @@ class QtEnvironment final : public Environment {
   void mostraFinestra(QWidget& w) override;
   int mostraModale(QDialog& d) override;
   void processaEventi() override;
+  void termina() override;
 };
 
 }  // namespace tessaro

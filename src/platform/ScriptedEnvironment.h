@@ -45,6 +45,8 @@ class ScriptedEnvironment final : public Environment {
   // (not modal), it types and clicks; the dialog counts as closed afterwards.
   std::function<void(QDialog&)> suModale;
   int modali = 0;
+  // Set when the program asked to end.
+  bool terminato = false;
 
   int msgBox(QWidget*, const QString& testo, int stile, const QString& titolo) override;
   QString fileApri(QWidget*, const QString& titolo, const QString& filtro, const QString& cartella) override;
@@ -61,6 +63,7 @@ class ScriptedEnvironment final : public Environment {
   void mostraFinestra(QWidget& w) override;
   int mostraModale(QDialog& d) override;
   void processaEventi() override;
+  void termina() override { terminato = true; }
 };
 
 }  // namespace tessaro

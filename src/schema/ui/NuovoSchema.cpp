@@ -13,8 +13,14 @@ namespace tessaro {
 
 void Form0g::menuNuovo_Click() {
   if (Occupato > 0) return;
+  int risposta = 0;
+  if (Modificato == 1) {
+    risposta = chiediSalvataggio();
+    if (Modificato == 1) return;
+  }
   Form0a dialogo(*this);
-  env_.mostraModale(dialogo);
+  // "Annullo" keeps the old Schema: changes given up by "No" are still unsaved.
+  if (env_.mostraModale(dialogo) != QDialog::Accepted && risposta == msg::AnsNo) Modificato = 1;
   Lists->Clear();
   Lists->setToolTip(QString());
   texta->setText(QString());

@@ -1,0 +1,203 @@
+// Open, save, save as and the save-changes question of the main window.
+#include "files/ui/FileSchema.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <climits>
+#include <optional>
+
+#include "app/Form0g.h"
+#include "files/FileTes.h"
+#include "platform/Environment.h"
+#include "platform/ListBox.h"
+#include "platform/PictureBox.h"
+
+namespace tessaro {
+
+namespace {
+
+// A whole .tes file, or nothing when it is not a regular file, is larger
+// than MaxByteTes, cannot be read or is not a valid Schema. Reading never
+// touches the window's state, so a bad file cannot leave half a Schema.
+std::optional<Schema> leggiFileTes(const QString& nome) {
+  const QFileInfo info(nome);
+  // Only regular files: a FIFO or a device could block or never end.
+  if (!info.isFile() || info.size() > static_cast<qint64>(MaxByteTes)) return std::nullopt;
+  QFile file(nome);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray byte = file.read(static_cast<qint64>(MaxByteTes) + 1);
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  LetturaTes lettura = leggiTes(std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
+  if (!lettura) return std::nullopt;
+  return std::move(lettura.schema);
+}
+
+QString conEstensione(const QString& nome) {
+  return QString::fromStdString(conEstensioneTes(nome.toStdString()));
+}
+
+bool stessoFile(const QString& a, const QString& b) {
+  const QFileInfo fa(a), fb(b);
+  const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
+  if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+  return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
+// Why a save failed, in words the user can act on; the system's own words
+// only when nothing plainer fits.
+QString motivoErrore(const QString& nome, const QSaveFile& file) {
+  const QFileInfo info(nome);
+  const QFileInfo cartella(info.absolutePath());
+  if (!cartella.isDir()) return testi::MotivoCartellaAssente;
+  if (info.isDir()) return testi::MotivoNomeCartella;
+  if (info.exists() && !info.isWritable()) return testi::MotivoFileProtetto;
+  if (!cartella.isWritable()) return testi::MotivoCartellaProtetta;
+  // The temporary file beside it takes the name plus seven characters.
+  if (QFile::encodeName(info.fileName()).size() + 7 > NAME_MAX) return testi::MotivoNomeLungo;
+  // A fresh device's text is the generic "unknown error": no detail to add.
+  if (file.errorString().isEmpty() || file.errorString() == QFile().errorString())
+    return testi::MotivoScrittura + QLatin1Char('.');
+  return testi::MotivoScrittura + QStringLiteral(" (") + file.errorString() + QStringLiteral(").");
+}
+
+}  // namespace
+
+QString filtroDialogo(const QString& descrizione, const QString& modelli) {
+  QString elenco = modelli;
+  elenco.replace(QLatin1Char(';'), QLatin1Char(' '));
+  return descrizione + QStringLiteral(" (") + elenco + QLatin1Char(')');
+}
+
+QString Form0g::DialogoApri(const QString& descrizione, const QString& modelli) {
+  if (CartellaFile.isEmpty()) CartellaFile = QDir::currentPath();
+  const QString scelto = env_.fileApri(this, testi::TitoloApri, filtroDialogo(descrizione, modelli), CartellaFile);
+  return scelto.trimmed().isEmpty() ? QString() : scelto;
+}
+
+QString Form0g::DialogoSalva(const QString& descrizione, const QString& modelli) {
+  if (CartellaFile.isEmpty()) CartellaFile = QDir::currentPath();
+  const QString scelto = env_.fileSalva(this, testi::TitoloSalva, filtroDialogo(descrizione, modelli),
+                                        CartellaFile, NomePrecedente);
+  return scelto.trimmed().isEmpty() ? QString() : scelto;
+}
+
+// The caption names the file the Schema was opened from or last saved to.
+// After "Nuovo..." it reads "(nuovo file)" while NomeFile still holds the
+// earlier name, which then must not be overwritten without asking.
+bool Form0g::schemaHaUnFile() const {
+  return !NomeFile.isEmpty() && windowTitle() == testi::Titolo + NomeFile;
+}
+
+void Form0g::menuApri_Click() {
+  if (Occupato > 0) return;
+  int risposta = 0;
+  if (Modificato == 1) {
+    risposta = chiediSalvataggio();
+    if (Modificato == 1) return;
+  }
+  // "No" gave the changes up for a Schema about to be replaced; when none
+  // replaces it, they are still there and still unsaved.
+  const auto annulla = [this, risposta] {
+    if (risposta == msg::AnsNo) Modificato = 1;
+  };
+
+  const QString scelto = DialogoApri(testi::DescrizioneApri, testi::ModelliApri);
+  if (scelto.isEmpty()) {
+    annulla();
+    return;
+  }
+  // Qt's dialogs leave the current directory alone (it must stay the program
+  // folder, where the dictionaries are): the next dialog starts here instead.
+  CartellaFile = QFileInfo(scelto).absolutePath();
+
+  std::optional<Schema> letto = leggiFileTes(scelto);
+  if (!letto) {
+    annulla();
+    env_.msgBox(this, QString::fromUtf8(MsgErroreFile.data(), static_cast<qsizetype>(MsgErroreFile.size())),
+                msg::OK, QString());
+    return;
+  }
+
+  NomeFile = scelto;
+  NuovoSchema();
+  schema = std::move(*letto);
+  Inizio();
+  Modificato = 0;
+  setWindowTitle(testi::Titolo + NomeFile);
+  Salva->setEnabled(true);
+  Salvacome->setEnabled(true);
+  Lists->Clear();
+  Lists->setToolTip(QString());
+  texta->setText(QString());
+  textb->setText(QString());
+  TastoAttivo = QStringLiteral("a9");
+  Modo = 9;
+  ImageA = ImageV;
+  Peri->setMouseIcon(ImageA);
+}
+
+void Form0g::Salva_Click() {
+  if (Occupato > 0 || !schema.esiste()) return;
+  if (!schemaHaUnFile()) {
+    Salvacome_Click();
+    return;
+  }
+  salvaSu(NomeFile);
+}
+
+void Form0g::Salvacome_Click() {
+  if (Occupato > 0 || !schema.esiste()) return;
+  // A never-saved Schema offers ".tes"; NomeFile itself changes only once
+  // the file has been written.
+  NomePrecedente = conEstensione(NomeFile);
+  const QString scelto = DialogoSalva(testi::DescrizioneSalva, testi::ModelliSalva);
+  if (scelto.isEmpty()) return;
+  const QString nome = conEstensione(scelto);
+
+  if (QFileInfo(nome).isFile() && !(schemaHaUnFile() && stessoFile(nome, NomeFile))) {
+    const int r = env_.msgBox(this, testi::domandaSostituzione(nome), msg::YesNo | msg::Exclamation,
+                              testi::Attenzione);
+    if (r != msg::AnsYes) return;
+  }
+  if (!salvaSu(nome)) return;
+  NomeFile = nome;
+  setWindowTitle(testi::Titolo + NomeFile);
+}
+
+// Writes the Schema through a temporary file that replaces `nome` only once
+// complete, so a failure leaves any earlier file as it was.
+bool Form0g::salvaSu(const QString& nome) {
+  const std::string byte = scriviTes(schema);
+  const auto lunghezza = static_cast<qint64>(byte.size());
+  QSaveFile file(nome);
+  const bool riuscito =
+      file.open(QIODevice::WriteOnly) && file.write(byte.data(), lunghezza) == lunghezza && file.commit();
+  if (!riuscito) {
+    const QString motivo = motivoErrore(nome, file);
+    if (file.isOpen()) file.cancelWriting();
+    env_.msgBox(this, testi::erroreSalvataggio(nome, motivo), msg::OK | msg::Critical,
+                testi::TitoloErroreSalvataggio);
+    return false;
+  }
+  Salvacome->setEnabled(true);
+  Modificato = 0;
+  return true;
+}
+
+int Form0g::chiediSalvataggio() {
+  const int r = env_.msgBox(this, testi::domandaSalvataggio(NomeFile), msg::YesNoCancel | msg::Critical,
+                            testi::Attenzione);
+  if (r == msg::AnsYes) {
+    Salvacome_Click();  // the dialog always shows, even when the file has a name
+  } else if (r == msg::AnsNo) {
+    Modificato = 0;
+  }
+  return r;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,142 @@
+// "Esci", the window's close and the guide behind "Istruzioni generali".
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "Finestra.h"
+
+namespace tessaro::prova {
+namespace {
+
+class Uscita : public Finestra {
+ protected:
+  void SetUp() override {
+    Finestra::SetUp();
+    // Closing the test's window must not end the test run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    schemaDa({"CANE", "????"});
+    f->Salvacome->setEnabled(true);
+  }
+};
+
+using Guida = Finestra;
+
+TEST_F(Uscita, EsciSenzaModificheTermina) {
+  f->menuEsci_Click();
+  EXPECT_TRUE(env->terminato);
+  EXPECT_TRUE(env->box.empty());
+  EXPECT_EQ(f->Peri->mousePointer(), PictureBox::Clessidra);
+  EXPECT_EQ(f->Lists->mousePointer(), PictureBox::Clessidra);
+}
+
+TEST_F(Uscita, EsciConLeTreRisposte) {
+  f->Modificato = 1;
+  env->risposte = {msg::AnsCancel};
+  f->menuEsci_Click();
+  EXPECT_FALSE(env->terminato);
+  EXPECT_EQ(env->box.size(), 1u);
+  EXPECT_EQ(f->Modificato, 1);
+
+  env->risposte = {msg::AnsYes};  // the save dialog cancelled: the program goes on
+  f->menuEsci_Click();
+  EXPECT_FALSE(env->terminato);
+  EXPECT_EQ(env->dialoghi.size(), 1u);
+  EXPECT_EQ(f->Modificato, 1);
+
+  env->risposte = {msg::AnsNo};  // ends without saving
+  f->menuEsci_Click();
+  EXPECT_TRUE(env->terminato);
+  EXPECT_EQ(env->dialoghi.size(), 1u);
+  EXPECT_EQ(env->box.size(), 3u);
+}
+
+TEST_F(Uscita, EsciDopoAverSalvato) {
+  QTemporaryDir cartella;
+  ASSERT_TRUE(cartella.isValid());
+  f->Modificato = 1;
+  env->risposte = {msg::AnsYes};
+  env->fileScelti = {cartella.filePath(QStringLiteral("ultimo"))};
+  f->menuEsci_Click();
+  EXPECT_TRUE(env->terminato);
+  QFile salvato(cartella.filePath(QStringLiteral("ultimo.tes")));
+  ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
+  EXPECT_EQ(salvato.readAll(), QByteArray("2,4\r\n\"CANE\"\r\n\"????\"\r\n"));
+}
+
+TEST_F(Uscita, NienteMentreUnaRicercaLavora) {
+  f->Modificato = 1;
+  f->Occupato = 2;
+  f->menuEsci_Click();
+  EXPECT_FALSE(env->terminato);
+  EXPECT_FALSE(f->close());
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_TRUE(env->box.empty());  // no question either
+}
+
+TEST_F(Uscita, ChiusuraDellaFinestra) {
+  ASSERT_TRUE(f->isVisible());
+  f->Modificato = 1;
+  env->risposte = {msg::AnsCancel};
+  EXPECT_FALSE(f->close());
+  EXPECT_TRUE(f->isVisible());
+  ASSERT_EQ(env->box.size(), 1u);
+  EXPECT_EQ(env->box[0].stile, 19);
+
+  env->risposte = {msg::AnsYes};  // and the save dialog cancelled
+  EXPECT_FALSE(f->close());
+  EXPECT_TRUE(f->isVisible());
+
+  env->risposte = {msg::AnsNo};
+  EXPECT_TRUE(f->close());
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_EQ(env->box.size(), 3u);
+}
+
+TEST_F(Uscita, ChiusuraSenzaModificheNonChiedeNulla) {
+  EXPECT_TRUE(f->close());
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_TRUE(env->box.empty());
+}
+
+TEST_F(Guida, F1ApreLaGuidaDelProgramma) {
+  const QString attesa = QDir::cleanPath(QStringLiteral(TESSARO_BIN_DIR "/../share/guida/index.html"));
+  f->AiutoF1->trigger();
+  ASSERT_EQ(env->documentiAperti.size(), 1u);
+  EXPECT_EQ(env->documentiAperti[0], attesa);
+  EXPECT_TRUE(QFileInfo(attesa).isFile());
+  EXPECT_TRUE(env->box.empty());
+  EXPECT_EQ(Form0g::percorsoGuida(), attesa);
+  // The F1 key reaches the same item.
+  QApplication::setActiveWindow(f.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+  QTest::keyClick(f.get(), Qt::Key_F1);
+  ASSERT_EQ(env->documentiAperti.size(), 2u);
+  EXPECT_EQ(env->documentiAperti[1], attesa);
+}
+
+TEST_F(Guida, SpiegaOgniStrumentoSenzaRisorseEsterne) {
+  QFile file(Form0g::percorsoGuida());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(file.readAll());
+  EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"it\">")));
+  // Every tool is described by the tooltip the user sees on its button.
+  for (int i = 0; i <= 12; ++i) {
+    const QString tip = f->Tlb1->toolTip(QStringLiteral("a%1").arg(i));
+    ASSERT_FALSE(tip.isEmpty());
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>a%1</td><td>").arg(i) + tip + QStringLiteral("</td>"))) << i;
+  }
+  for (const QString& testo :
+       {QStringLiteral("Libera INIZIO"), QStringLiteral("Accorcia all' INIZIO"), QStringLiteral("Accorcia in CODA"),
+        QStringLiteral("Libera CODA"), QStringLiteral("E (Oriz.-2 / Vert.-1)"),
+        QStringLiteral("tessaro-diz build [--vowel-groups] -o OUT WORDLIST..."), QStringLiteral(".tes")})
+    EXPECT_TRUE(html.contains(testo)) << testo.toStdString();
+  // Works offline: no address leads outside the page.
+  const QRegularExpression esterno(QStringLiteral("(src|href)\\s*=\\s*\"(?!#)"));
+  EXPECT_FALSE(esterno.match(html).hasMatch());
+  EXPECT_FALSE(html.contains(QStringLiteral("url(")));
+}
+
+}  // namespace
+}  // namespace tessaro::prova
