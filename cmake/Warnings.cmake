@@ -1,7 +1,8 @@
 # Warnings are errors, kept in one place for every target of the project.
 add_library(tessaro_warnings INTERFACE)
 target_compile_options(tessaro_warnings INTERFACE
-  -Wall -Wextra -Werror -Wshadow=local -Wimplicit-fallthrough -Wnon-virtual-dtor
+  -Wall -Wextra -Werror -Wimplicit-fallthrough -Wnon-virtual-dtor
+  $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
   $<$<COMPILE_LANGUAGE:CXX>:-Wsuggest-override>)
 
 if(TESSARO_SANITIZE)

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "dict/CartellaScratch.h"
 #include "platform/Environment.h"
 #include "platform/Images.h"
 #include "platform/Keys.h"
@@ -73,7 +74,9 @@ Form0g::Form0g(Environment& env, QWidget* parent) : QMainWindow(parent), env_(en
   costruisciControlli();
 }
 
-Form0g::~Form0g() = default;
+Form0g::~Form0g() {
+  if (!cartellaScratch_.isEmpty()) rimuoviCartellaScratch(cartellaScratch_.toStdString());
+}
 
 void Form0g::costruisciMenu() {
   auto voce = [this](QMenu* m, const QString& testo) {
@@ -141,6 +144,14 @@ void Form0g::costruisciMenu() {
   collega(Originali, &Form0g::Originali_Click);
   collega(Accorcia, &Form0g::Accorcia_Click);
   collega(Estesa, &Form0g::Estesa_Click);
+  collega(FunWord, &Form0g::FunWord_Click);
+  collega(Indirdiz, &Form0g::Indirdiz_Click);
+  for (int k = 1; k <= 6; ++k)
+    connect(d[static_cast<std::size_t>(k)], &QAction::triggered, this, [this, k] {
+      QAction* a = d[static_cast<std::size_t>(k)];
+      a->setChecked(!a->isChecked());
+      dk_Click(k);
+    });
 }
 
 void Form0g::costruisciControlli() {
@@ -195,6 +206,18 @@ void Form0g::costruisciControlli() {
   ImageV = cursorePredefinito();
   for (int m = 0; m <= 6; ++m) Image1[static_cast<std::size_t>(m)] = cursoreStrumento(m);
 
+  connect(Tlb1, &ToolBar::buttonClick, this, &Form0g::Tlb1_ButtonClick);
+  connect(Stb1, &StatusBar::panelClick, this, &Form0g::Stb1_PanelClick);
+  connect(Lists, &ListBox::Click, this, &Form0g::Lists_Click);
+  connect(Command1, &QPushButton::clicked, this, &Form0g::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form0g::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form0g::Command3_Click);
+  connect(Command4, &QPushButton::clicked, this, &Form0g::Command4_Click);
+  connect(Peri, &PictureBox::MouseDown, this, &Form0g::Peri_MouseDown);
+  connect(Peri, &PictureBox::MouseMove, this, &Form0g::Peri_MouseMove);
+  connect(Peri, &PictureBox::MouseUp, this, &Form0g::Peri_MouseUp);
+  connect(Peri, &PictureBox::Click, this, &Form0g::Peri_Click);
+  connect(Peri, &PictureBox::KeyDown, this, [this](int k, int s) { Peri_KeyDown(k, s); });
   // Key preview: the window sees every key before the focused control.
   qApp->installEventFilter(this);
 }
@@ -291,17 +314,13 @@ void Form0g::Inizio() {
   ridimensionaBox();
   adattaFontGriglia();
   rinfresca();
+  storia.azzera();
+  Toccate.clear();
   Tlb1->setEnabled(QStringLiteral("a7"), false);
   Tlb1->setEnabled(QStringLiteral("a8"), false);
   Stb1->setText(1, testi::PerLavorare);
   for (int n : {2, 3, 4}) Stb1->setText(n, QStringLiteral(" "));
   Stb1->setBevel(2, StatusBar::Rialzato);
-}
-
-void Form0g::Timer0_Timer() {
-  Timer0->stop();
-  const int intervallo = env_.intervallo(1000);
-  if (intervallo >= 0) Timer2->start(intervallo);
 }
 
 void Form0g::Timer2_Timer() {

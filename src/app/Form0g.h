@@ -10,9 +10,19 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "dict/CaricaDizionari.h"
+#include "history/Storia.h"
+#include "platform/lingua/MotoreLinguistico.h"
+#include "testtools/Anagrammi.h"
 #include "schema/Schema.h"
 #include "schema/Vista.h"
+#include "search/IndiceRicerca.h"
+#include "search/LunghezzaLibera.h"
+#include "search/Trasferimento.h"
 
 class QAction;
 class QLabel;
@@ -39,10 +49,6 @@ inline const QString PerLavorare =
 inline const QString AttendereCaricamento = QStringLiteral(" Attendere il caricamento dei Dizionari ...");
 }  // namespace testi
 
-struct Rettangolo {
-  int col = 0, riga = 0, larg = 0, alt = 0;
-};
-
 class Form0g : public QMainWindow {
   Q_OBJECT
  public:
@@ -56,6 +62,20 @@ class Form0g : public QMainWindow {
   void Inizio();
   void Timer0_Timer();
   void Timer2_Timer();
+
+  // ---- dictionaries
+  void pannelliDiz();
+  void dk_Click(int k);
+  void d1_Click() { dk_Click(1); }
+  void d2_Click() { dk_Click(2); }
+  void d3_Click() { dk_Click(3); }
+  void d4_Click() { dk_Click(4); }
+  void d5_Click() { dk_Click(5); }
+  void d6_Click() { dk_Click(6); }
+  void Stb1_PanelClick(int pannello);
+  void Indirdiz_Click();
+  // The indexes of the searches and of the anagrams, built once after loading.
+  void preparaIndici();
 
   // ---- view
   void disponi();
@@ -78,6 +98,51 @@ class Form0g : public QMainWindow {
   // ---- search options
   void Accorcia_Click();
   void Estesa_Click();
+
+  // ---- tools
+  void Tlb1_ButtonClick(const QString& key);
+  void eseguiStrumento(const QString& key);
+
+  // ---- history
+  // Records and performs the change of the current cell to NuovoCar.
+  void aggior();
+  // Undo ("a7"); false when a damaged record stopped it (message shown).
+  bool annulla();
+  void ripristina();
+  // Shows the history's emptying message when it has just been emptied.
+  void avvisaStoriaAzzerata();
+
+  // ---- the grid: pointer, keys, cell actions
+  void Peri_MouseDown(int button, int shift, double x, double y);
+  void Peri_MouseMove(int button, int shift, double x, double y);
+  void Peri_MouseUp(int button, int shift, double x, double y);
+  void Peri_Click();
+  void Peri_KeyDown(int& keyCode, int shift);
+  void avanza();
+  void evidenziaCasella();
+  void cercaParola(bool riga);
+
+  // ---- search
+  void cerca();
+  void richiestaIncrocio();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void liberaCodaAutomatica();
+  void Lists_Click();
+  void Prepara();
+
+  // ---- TEST tools
+  // Runs the TEST procedure of tool mode 9, 10 or 11.
+  void eseguiTest(int modo);
+  void anagrammi();
+  void sinonimi();
+  void ortografia();
+  void FunWord_Click();
+  void avviaWord();
+  void chiudiword();
+  MotoreLinguistico* lingua() { return lingua_.get(); }
 
   // ---- controls, with their design names
   ToolBar* Tlb1 = nullptr;
@@ -139,9 +204,43 @@ class Form0g : public QMainWindow {
   QString CartellaFile;
   Vista vista;
   int EvidCol = 0, EvidRiga = 0, EvidLarg = 0, EvidAlt = 0;
-  Rettangolo UltEvid;
+  RiquadroCelle UltEvid;
   int AiutoContesto = 0;
   QString FileAiuto;
+
+  Storia storia;
+  // The dictionary store (DizNomi, DizTesti, DizIndice of slots 1..7).
+  ArchivioDizionari Archivio;
+  IndiceAnagrammi IndiceAnagrammiBase;
+  std::array<IndiceRicerca, NumSlot> IndiciRicerca;
+  std::int16_t NumRisultati = 0;
+  // Suggestions listed by the last spelling check.
+  std::int16_t NumSuggerimentiParola = 0;
+  std::vector<Casella> Toccate;  // RigheToccate / ColToccate of the last undo, redo or revert
+  std::int16_t RigaCorr = 0, ColCorr = 0;
+  char NuovoCar = CellaVuota;
+  char CarCella = CellaVuota;
+  // Drag selection: SelCol1/SelRiga1 the first cell, SelCol2/SelRiga2 the last.
+  int SelCol1 = 0, SelCol2 = 0, SelRiga1 = 0, SelRiga2 = 0;
+  // The cell where the left button went down on the grid.
+  int AncoraCol = 0, AncoraRiga = 0;
+  struct {
+    int col1 = 0, col2 = 0, riga1 = 0, riga2 = 0;
+  } UltTrascina;
+  bool Trascinando = false;
+  std::int16_t PassoRiga = 0, PassoCol = 0;
+  std::int16_t SoloVocali = 0;
+  std::int16_t PrimaCol = 0, UltimaCol = 0, PrimaRiga = 0, UltimaRiga = 0;
+  bool Trascinato = false;
+  int TrascCol = 0, TrascRiga = 0;
+  bool Trasferito = false;
+  // The request of the last search.
+  std::string Richiesta, RichiestaMax, TestaLibera, CodaLibera, RichiestaIntera;
+  std::string RichiestaRitento;
+  std::int16_t Ritento = 0;
+  // The clicked result reduced to the word, and the cycle of a vowel group.
+  std::string Scelta;
+  Ruota Ruota_;
 
   // Screen size in twips, as the layout sees it.
   int W() const;
@@ -153,6 +252,9 @@ class Form0g : public QMainWindow {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  bool mostraPasso(const EsitoPasso& e);
+  StatoRichiesta statoRichiesta() const;
+  void eseguiComandoLibero(EsitoComando (*comando)(const StatoRichiesta&));
   void costruisciMenu();
   void costruisciControlli();
   void ridimensionaBox();
@@ -167,6 +269,8 @@ class Form0g : public QMainWindow {
   int altoTwips(const QWidget* w) const;
 
   Environment& env_;
+  std::unique_ptr<MotoreLinguistico> lingua_;
+  QString cartellaScratch_;  // the decoder's private folder of this run
   QWidget* area_ = nullptr;  // the client area, in which controls sit by twips
 
   // ---- files (src/files/ui/)
@@ -198,7 +302,6 @@ class Form0g : public QMainWindow {
   static QString percorsoGuida();
 
  private:
-  void chiudiMotoreLinguistico();
 };
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/Form0g.h"
+#include "dict/CartellaScratch.h"
 #include "platform/Environment.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
@@ -44,19 +45,16 @@ void Form0g::Form_Unload(std::int16_t& Cancel) {
   }
   // Closing the window ends the program too: the linguistic engine closes
   // here as on the "Esci" path.
-  if (FunWord->isChecked()) chiudiMotoreLinguistico();
+  if (FunWord->isChecked()) chiudiword();
 }
 
 void Form0g::esciFine() {
   Peri->setMousePointer(PictureBox::Clessidra);
   Lists->setMousePointer(PictureBox::Clessidra);
-  if (FunWord->isChecked()) chiudiMotoreLinguistico();
+  if (FunWord->isChecked()) chiudiword();
+  if (!cartellaScratch_.isEmpty()) rimuoviCartellaScratch(cartellaScratch_.toStdString());
   env_.termina();
 }
-
-// Left to the linguistic engine: it shuts its spelling and thesaurus
-// sessions (chiudiword) when the link is active. Called from both exit paths.
-void Form0g::chiudiMotoreLinguistico() {}
 
 void Form0g::AiutoF1_Click() {
   // Whatever the desktop answers, nothing is reported.

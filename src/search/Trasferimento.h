@@ -3,6 +3,8 @@
 // cycles through them on repeated clicks, and which cells the word writes.
 #pragma once
 
+#include "testtools/Anagrammi.h"  // TestoNessunAnagramma
+
 #include "search/LunghezzaLibera.h"
 
 #include <optional>
@@ -13,7 +15,6 @@
 namespace tessaro {
 
 // List texts of the TEST tools that are never transferred.
-inline constexpr std::string_view TestoNessunAnagramma = " nessun Anagramma ";
 inline constexpr std::string_view TestoNessunSinonimo = " nessun Sin./Cont.";
 inline constexpr std::string_view TestoOkOrtografia = " OK Ortografia ";
 

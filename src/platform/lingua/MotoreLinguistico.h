@@ -29,13 +29,13 @@ inline constexpr int LinguaItaliana = 1040;
 inline constexpr int wdSpellingCorrect = 0;
 inline constexpr int wdSpellingNotInDictionary = 1;
 
-// Shown by the window (title TitoloAttenzione) when the engine cannot start.
+// Shown by the window (title TitoloAvvioLingua) when the engine cannot start.
 // UTF-8.
 inline constexpr std::string_view MsgAvvioLinguaFallito =
     "Impossibilità di usare MS Word direttamente da questo programma.\r\n"
     "Potrebbe dipendere da MS Word già in uso. In tal caso uscire dal programma,\r\n"
     "chiudere MS Word, quindi rilanciare questo programma.";
-inline constexpr std::string_view TitoloAttenzione = "Attenzione!";
+inline constexpr std::string_view TitoloAvvioLingua = "Attenzione!";
 
 // Where the engine looks for its data. A copy in the program folder wins
 // over the system folders, which are searched in order.

@@ -1,0 +1,128 @@
+// Loading the dictionaries, two seconds after the main window appears, and
+// switching them on and off from the menu and the status panels.
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "app/Form0g.h"
+#include "dict/CartellaScratch.h"
+#include "dict/IndiceDizionario.h"
+#include "dict/Testo1252.h"
+#include "platform/Decoder.h"
+#include "platform/Environment.h"
+#include "platform/StatusBar.h"
+#include "platform/ToolBar.h"
+
+namespace tessaro {
+
+namespace testi {
+inline const QString ApriCruciverba =
+    QStringLiteral(" Aprire un CRUCIVERBA dal menu File o usare TEST e i pulsanti a sinistra ");
+inline const QString BaseNonDisattivabile = QStringLiteral("... il dizionario base.diz non è disattivabile!");
+}  // namespace testi
+
+namespace {
+QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+void Form0g::Timer0_Timer() {
+  Timer0->stop();
+  const int intervallo = env_.intervallo(1000);
+  if (intervallo >= 0) Timer2->start(intervallo);
+  if (CartellaProg.isEmpty() || CartellaProg == QLatin1String("False")) CartellaProg = QDir::currentPath();
+
+  // The decoder writes each .diz as plain text into a private folder of
+  // this run; the loader reads it from there once and deletes it.
+  cartellaScratch_ = QString::fromStdString(cartellaScratch().string());
+  // A folder that cannot be made private makes the decoder refuse, and the
+  // load then ends with the decoder's message.
+  creaCartellaScratch(cartellaScratch_.toStdString());
+  Cedi cedi([this] {
+    env_.yieldNow();
+    return false;
+  });
+  EsitoCaricamento esito =
+      caricaDizionari(CartellaProg.toStdString(), caricaDecoder(), cartellaScratch_.toStdString(), cedi);
+  if (!esito.ok()) {
+    env_.msgBox(this, daUtf8(esito.errore), msg::Critical | msg::OK, daUtf8(TitoloErrore));
+    esciFine();
+    return;
+  }
+  Archivio = std::move(esito.archivio);
+  for (const AvvisoOrdine& a : esito.avvisi)
+    env_.msgBox(this, daUtf8(testoFuoriSequenza(a.voce)), msg::OK, daUtf8(TitoloAttenzione));
+  preparaIndici();
+
+  // Menu items and panels of the loaded slots 1..6.
+  for (int k = 2; k <= 6; ++k) {
+    d[static_cast<std::size_t>(k)]->setVisible(false);
+    Stb1->setVisible(k + 10, false);
+  }
+  for (int k = 1; k <= 6; ++k) {
+    const Dizionario& diz = Archivio.slot[static_cast<std::size_t>(k)];
+    if (diz.vuoto()) break;
+    QAction* voce = d[static_cast<std::size_t>(k)];
+    Stb1->setVisible(k + 10, true);
+    Stb1->setEnabled(k + 10, true);
+    voce->setText(daUtf8(didascaliaMenu(k, daWindows1252(diz.nome))));
+    voce->setChecked(true);
+    if (k >= 2) voce->setVisible(true);
+  }
+  pannelliDiz();
+  Stb1->setText(2, testi::ApriCruciverba);
+  Timer2->stop();
+  SecCar->hide();
+  Label0->hide();
+  unsetCursor();
+  Tlb1->setEnabled(QStringLiteral("a9"), true);
+  textb->setEnabled(true);
+  Picture1->show();
+  Picture1->setEnabled(true);
+}
+
+void Form0g::preparaIndici() {
+  for (int k = 1; k < NumSlot; ++k) {
+    const Dizionario& diz = Archivio.slot[static_cast<std::size_t>(k)];
+    IndiciRicerca[static_cast<std::size_t>(k)] = diz.vuoto() ? IndiceRicerca{} : costruisciIndiceRicerca(diz);
+  }
+  IndiceAnagrammiBase = costruisciIndiceAnagrammi(Archivio.slot[1]);
+}
+
+void Form0g::pannelliDiz() {
+  for (int n = 11; n <= 16; ++n) {
+    Stb1->setEnabled(n, false);
+    Stb1->setToolTip(n, QString());
+  }
+  for (int k = 1; k <= 6; ++k) {
+    QAction* voce = d[static_cast<std::size_t>(k)];
+    if (!voce->isChecked()) continue;
+    Stb1->setEnabled(k + 10, true);
+    // From character 5 of "D2- nomi.diz", less its last four: "nomi".
+    const QString c = voce->text();
+    Stb1->setToolTip(k + 10, c.mid(4).chopped(std::min<qsizetype>(4, c.mid(4).size())));
+  }
+}
+
+void Form0g::dk_Click(int k) {
+  if (k == 1) {
+    env_.msgBox(this, testi::BaseNonDisattivabile, msg::OK, daUtf8(TitoloAttenzione));
+    return;
+  }
+  QAction* voce = d[static_cast<std::size_t>(k)];
+  voce->setChecked(!voce->isChecked());
+  pannelliDiz();
+}
+
+void Form0g::Stb1_PanelClick(int pannello) {
+  if (pannello == 2) {
+    if (Occupato > 0) Interrompi = 1;
+  } else if (pannello == 7 || pannello == 8) {
+    Estesa_Click();
+  } else if (pannello >= 11 && pannello <= 16) {
+    dk_Click(pannello - 10);
+  }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,76 @@
+// The window's side of the change history: every cell change goes through
+// aggior; "a7" and "a8" undo and redo one group at a time and highlight the
+// cells they changed.
+#include "app/Form0g.h"
+#include "platform/Environment.h"
+#include "platform/StatusBar.h"
+#include "platform/ToolBar.h"
+
+namespace tessaro {
+
+namespace {
+QString testo(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+void applica(ToolBar* t, const QString& key, StatoPulsante s) {
+  if (s == StatoPulsante::Abilita) t->setEnabled(key, true);
+  if (s == StatoPulsante::Disabilita) t->setEnabled(key, false);
+}
+}  // namespace
+
+void Form0g::aggior() {
+  const EsitoAggior e = storia.aggior(schema, RigaCorr, ColCorr, NuovoCar);
+  if (e.azzerata) avvisaStoriaAzzerata();
+  if (e.segnaModifica) {
+    Tlb1->setEnabled(QStringLiteral("a7"), true);
+    Modificato = 1;
+  }
+}
+
+void Form0g::evidenziaCasella() {
+  EvidCol = ColCorr;
+  EvidRiga = RigaCorr;
+  EvidLarg = 1;
+  EvidAlt = 1;
+  evidenzia();
+}
+
+// Shows the outcome of an undo or a redo: the redraw, the changed cells
+// highlighted in the order they changed, the buttons and the panels.
+bool Form0g::mostraPasso(const EsitoPasso& e) {
+  Toccate = e.toccate;
+  rinfresca();
+  if (!e.riuscito) {
+    env_.msgBox(this, testo(MsgAnomaliaStoria), msg::OK, testo(TitoloAnomaliaStoria));
+    return false;
+  }
+  if (e.corrente) {
+    RigaCorr = static_cast<std::int16_t>(e.corrente->riga);
+    ColCorr = static_cast<std::int16_t>(e.corrente->colonna);
+  }
+  for (const Casella& c : Toccate) {
+    EvidCol = c.colonna;
+    EvidRiga = c.riga;
+    EvidLarg = EvidAlt = 1;
+    evidenzia();
+  }
+  applica(Tlb1, QStringLiteral("a7"), e.a7);
+  applica(Tlb1, QStringLiteral("a8"), e.a8);
+  Stb1->setText(2, testo(e.pannello2));
+  Stb1->setText(3, testo(PannelloVuoto));
+  Stb1->setText(4, testo(PannelloVuoto));
+  return true;
+}
+
+bool Form0g::annulla() {
+  Toccate.clear();
+  Trasferito = false;
+  return mostraPasso(storia.annulla(schema));
+}
+
+void Form0g::ripristina() {
+  Toccate.clear();
+  Trasferito = false;
+  mostraPasso(storia.ripristina(schema));
+}
+
+}  // namespace tessaro

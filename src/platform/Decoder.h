@@ -1,0 +1,16 @@
+// Opens the .diz decoder library (libTESSDLL.so) at run time from the
+// program's library folder and hands back its MYFUNC.
+#pragma once
+
+#include <QString>
+
+#include "dict/CaricaDizionari.h"
+
+namespace tessaro {
+
+// The decoder call, or an empty function when the library or its symbol is
+// missing (a .diz then counts as a decoder failure). `dove` gets the path
+// tried last, for the developer.
+ChiamataDecoder caricaDecoder(QString* dove = nullptr);
+
+}  // namespace tessaro

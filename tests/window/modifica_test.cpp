@@ -1,0 +1,245 @@
+#include <QLabel>
+
+#include "Finestra.h"
+
+namespace tessaro::prova {
+namespace {
+
+class Modifica : public Finestra {
+ protected:
+  void SetUp() override {
+    Finestra::SetUp();
+    ASSERT_TRUE(nuovo(QStringLiteral("5"), QStringLiteral("5")));
+  }
+  void clic(int r, int c) {
+    f->RigaCorr = static_cast<std::int16_t>(r);
+    f->ColCorr = static_cast<std::int16_t>(c);
+    f->Peri_Click();
+  }
+  void tasto(int k, int shift = 0) { f->Peri_KeyDown(k, shift); }
+  char cella(int r, int c) const { return f->schema.cella(r, c); }
+};
+
+TEST_F(Modifica, AnnerisciESbiancaConUnGruppoOgniClic) {
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  clic(2, 3);
+  EXPECT_EQ(cella(2, 3), CellaNera);
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" annerita "));
+  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R3 C4  "));
+  EXPECT_EQ(f->Modificato, 1);
+  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a7")));
+  clic(2, 3);
+  EXPECT_EQ(cella(2, 3), CellaVuota);
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" sbiancata "));
+  EXPECT_EQ(f->storia.NumStoria, 6);
+}
+
+TEST_F(Modifica, AnnerireUnaLetteraEAnnullare) {
+  f->schema.scrivi(1, 1, 'Q');
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  clic(1, 1);
+  EXPECT_EQ(cella(1, 1), CellaNera);
+  f->Tlb1_ButtonClick(QStringLiteral("a7"));
+  EXPECT_EQ(cella(1, 1), 'Q');
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Annullo n. 1 "));
+  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a7")));
+  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a8")));
+  f->Tlb1_ButtonClick(QStringLiteral("a8"));
+  EXPECT_EQ(cella(1, 1), CellaNera);
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Ripristino n. 1 "));
+  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a8")));
+}
+
+TEST_F(Modifica, PulisciCasella) {
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  clic(0, 0);
+  f->Tlb1_ButtonClick(QStringLiteral("a5"));
+  env->beeps = 0;
+  clic(0, 0);
+  EXPECT_EQ(cella(0, 0), CellaVuota);
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" ripulita "));
+  EXPECT_EQ(env->beeps, 0);
+  const int prima = f->storia.NumStoria;
+  clic(0, 0);
+  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" è già vuota! "));
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
+  EXPECT_EQ(env->beeps, 1);
+  EXPECT_EQ(f->storia.NumStoria, prima);
+}
+
+TEST_F(Modifica, ScrivereCaneEAnnullareLettera) {
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  clic(0, 0);
+  for (int k : {'C', 'A', 'N', 'E'}) tasto(k);
+  EXPECT_EQ(f->schema.Griglia[0], "CANE?");
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" E "));
+  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R0 C3 "));
+  const char* attesi[] = {"CAN??", "CA???", "C????", "?????"};
+  for (int i = 0; i < 4; ++i) {
+    f->Tlb1_ButtonClick(QStringLiteral("a7"));
+    EXPECT_EQ(f->schema.Griglia[0], attesi[i]);
+    EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Annullo n. %1 ").arg(4 - i));
+  }
+  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a7")));
+  // The current cell follows the undo.
+  EXPECT_EQ(f->RigaCorr, 0);
+  EXPECT_EQ(f->ColCorr, 0);
+}
+
+TEST_F(Modifica, ScritturaAvvolgeAiBordi) {
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  clic(0, 4);
+  env->beeps = 0;
+  tasto('A');
+  EXPECT_EQ(cella(0, 4), 'A');
+  EXPECT_EQ(env->beeps, 1);
+  EXPECT_EQ(f->RigaCorr, 1);
+  EXPECT_EQ(f->ColCorr, 0);
+
+  f->Tlb1_ButtonClick(QStringLiteral("a4"));
+  clic(4, 4);
+  tasto('B');
+  EXPECT_EQ(cella(4, 4), 'B');
+  EXPECT_EQ(f->RigaCorr, 0);
+  EXPECT_EQ(f->ColCorr, 0);
+
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  clic(2, 0);
+  env->beeps = 0;
+  tasto(37);  // Left arrow
+  EXPECT_EQ(f->RigaCorr, 1);
+  EXPECT_EQ(f->ColCorr, 4);
+  EXPECT_EQ(env->beeps, 1);
+  clic(0, 0);
+  tasto(37);
+  EXPECT_EQ(f->RigaCorr, 4);
+  EXPECT_EQ(f->ColCorr, 4);
+}
+
+TEST_F(Modifica, TastiSpeciali) {
+  f->schema.scrivi(1, 1, 'X');
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  clic(1, 1);
+  tasto(' ');
+  EXPECT_EQ(cella(1, 1), CellaVuota);  // space empties and advances
+  EXPECT_EQ(f->ColCorr, 2);
+  int k = 9;
+  f->Peri_KeyDown(k, 1);  // Shift+Tab acts as Backspace: only moves back
+  EXPECT_EQ(k, 8);
+  EXPECT_EQ(f->ColCorr, 1);
+  tasto(8);
+  EXPECT_EQ(f->ColCorr, 0);
+  tasto(9);
+  EXPECT_EQ(f->ColCorr, 1);
+  tasto(40);
+  EXPECT_EQ(f->RigaCorr, 2);
+  tasto(38);
+  EXPECT_EQ(f->RigaCorr, 1);
+  // The keypad's codes type nothing.
+  const auto prima = f->schema.Griglia;
+  tasto(97);
+  tasto(107);
+  EXPECT_EQ(f->schema.Griglia, prima);
+}
+
+TEST_F(Modifica, NeraNonSiScriveEIlCursoreCiSiFerma) {
+  f->schema.scrivi(0, 1, CellaNera);
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  clic(0, 0);
+  env->beeps = 0;
+  tasto('A');
+  EXPECT_EQ(f->ColCorr, 1);
+  EXPECT_EQ(env->beeps, 1);  // landing on a black cell
+  const int storia = f->storia.NumStoria;
+  tasto('B');
+  EXPECT_EQ(env->beeps, 2);
+  EXPECT_EQ(cella(0, 1), CellaNera);
+  EXPECT_EQ(f->ColCorr, 1);
+  EXPECT_EQ(f->storia.NumStoria, storia);
+}
+
+TEST_F(Modifica, CtrlNellIncrocioSoloVocali) {
+  f->Tlb1_ButtonClick(QStringLiteral("a6"));
+  tasto('A', 2);
+  EXPECT_EQ(f->SoloVocali, 1);
+  EXPECT_EQ(f->schema.Griglia[0], "?????");
+  tasto('B', 0);
+  EXPECT_EQ(f->SoloVocali, 0);
+}
+
+TEST_F(Modifica, ClicDestroScambiaRigaEColonna) {
+  f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  f->Peri_MouseDown(2, 0, 1.5, 1.5);
+  EXPECT_EQ(f->Modo, 2);
+  EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" SUGGERIMENTI COLONNA "));
+  f->Peri_MouseDown(2, 0, 1.5, 1.5);
+  EXPECT_EQ(f->Modo, 1);
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  f->Peri_MouseDown(2, 0, 1.5, 1.5);
+  EXPECT_EQ(f->Modo, 4);
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  f->Peri_MouseDown(2, 0, 1.5, 1.5);
+  EXPECT_EQ(f->Modo, 0);
+}
+
+TEST_F(Modifica, CorniceRossaSegueIlPuntatoreNeiModiDiScrittura) {
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  f->Peri_MouseMove(0, 0, 3.5, 2.5);
+  EXPECT_EQ(f->RigaCorr, 2);
+  EXPECT_EQ(f->ColCorr, 3);
+  EXPECT_EQ(pixel(3.5, 2.05), QColor(Qt::red));
+  f->Peri_MouseMove(0, 0, 9.0, -1.0);  // clamped into the grid
+  EXPECT_EQ(f->RigaCorr, 0);
+  EXPECT_EQ(f->ColCorr, 4);
+  EXPECT_NE(pixel(3.5, 2.05), QColor(Qt::red));
+}
+
+TEST_F(Modifica, TrascinamentoNellaRiga) {
+  ASSERT_TRUE(nuovo(QStringLiteral("6"), QStringLiteral("8")));
+  f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  f->Peri_MouseDown(1, 0, 2.5, 3.5);
+  f->Peri_MouseMove(1, 0, 4.5, 3.5);
+  f->Peri_MouseMove(1, 0, 6.5, 3.5);
+  EXPECT_EQ(pixel(6.5, 3.05), QColor(Qt::blue));
+  EXPECT_EQ(pixel(2.5, 3.05), QColor(Qt::blue));
+  f->Peri_MouseUp(1, 0, 6.5, 3.5);
+  EXPECT_EQ(f->SelCol1, 2);
+  EXPECT_EQ(f->SelCol2, 6);
+  EXPECT_EQ(f->RigaCorr, 3);
+  EXPECT_EQ(f->ColCorr, 2);
+
+  // Backwards: the same cells, the current cell on the first.
+  f->Peri_MouseDown(1, 0, 6.5, 3.5);
+  f->Peri_MouseMove(1, 0, 2.5, 3.5);
+  f->Peri_MouseUp(1, 0, 2.5, 3.5);
+  EXPECT_EQ(f->SelCol1, 2);
+  EXPECT_EQ(f->SelCol2, 6);
+  EXPECT_EQ(f->ColCorr, 2);
+
+  // Past the right edge the drag ends; the release clamps to the last column.
+  f->Peri_MouseDown(1, 0, 5.5, 3.5);
+  f->Peri_MouseMove(1, 0, 7.5, 3.5);
+  f->Peri_MouseMove(1, 0, 9.5, 3.5);
+  EXPECT_FALSE(f->Trascinando);
+  EXPECT_NE(pixel(7.5, 3.05), QColor(Qt::blue));  // the redraw removed the frame
+  f->Peri_MouseUp(1, 0, 9.5, 3.5);
+  EXPECT_EQ(f->SelCol2, 7);
+}
+
+TEST_F(Modifica, ClicVeriConQTest) {
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  const QPoint centro = f->Peri->inPixel(2.5, 1.5);
+  QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, centro);
+  EXPECT_EQ(cella(1, 2), CellaNera);
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
+  QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, f->Peri->inPixel(0.5, 3.5));
+  QApplication::setActiveWindow(f.get());
+  f->Peri->setFocus();
+  QTest::keyClicks(f->Peri, QStringLiteral("re"));
+  EXPECT_EQ(f->schema.Griglia[3], "RE???");
+  QTest::keyClick(f->Peri, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(f->ColCorr, 1);
+}
+
+}  // namespace
+}  // namespace tessaro::prova
