@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
+#include <memory>
 
 namespace tessaro {
 
@@ -21,14 +22,12 @@ ChiamataDecoder caricaDecoder(QString* dove) {
   for (const QString& percorso : candidati) {
     if (dove) *dove = percorso;
     if (!QFileInfo::exists(percorso)) continue;
-    // Kept loaded for the whole run: the decoder may be called again.
-    auto* libreria = new QLibrary(percorso);
+    // The library stays loaded once resolved: a QLibrary never unloads it
+    // on destruction, and the call may come again.
+    auto libreria = std::make_shared<QLibrary>(percorso);
     auto f = reinterpret_cast<Myfunc>(libreria->resolve("MYFUNC"));
-    if (!f) {
-      delete libreria;
-      continue;
-    }
-    return [f](std::int16_t slot) { return f(slot); };
+    if (!f) continue;
+    return [libreria, f](std::int16_t slot) { return f(slot); };
   }
   return {};
 }

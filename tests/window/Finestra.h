@@ -3,11 +3,19 @@
 #pragma once
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "ContenitoreDiz.h"
 
 #include "app/Form0g.h"
 #include "platform/ListBox.h"
@@ -29,6 +37,8 @@ class Finestra : public ::testing::Test {
   void TearDown() override {
     f.reset();
     env.reset();
+    if (!cartellaPrima.isEmpty()) QDir::setCurrent(cartellaPrima);
+    cartella.reset();
   }
 
   // "Nuovo..." answered with the given texts and OK; returns whether the
@@ -55,10 +65,34 @@ class Finestra : public ::testing::Test {
     f->Inizio();
   }
 
+  // Writes the dictionaries (name -> entries, joined by CR LF; a ".diz" name
+  // gets the container) into a fresh program folder, makes it the current
+  // folder and runs the loader as the timer would.
+  void carica(const std::map<std::string, std::vector<std::string>>& dizionari) {
+    cartella = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(cartella->isValid());
+    for (const auto& [nome, voci] : dizionari) {
+      std::string testo;
+      for (const auto& v : voci) testo += v + "\r\n";
+      if (nome.size() > 4 && nome.compare(nome.size() - 4, 4, ".diz") == 0) testo = codificaDiz(testo);
+      QFile file(cartella->filePath(QString::fromStdString(nome)));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(testo.data(), static_cast<qint64>(testo.size()));
+    }
+    cartellaPrima = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(cartella->path()));
+    f->CartellaProg = cartella->path();
+    f->Timer0_Timer();
+  }
+  // The base dictionary alone.
+  void caricaBase(const std::vector<std::string>& voci) { carica({{"base.diz", voci}}); }
+
   QColor pixel(double x, double y) const { return f->Peri->immagine().pixelColor(f->Peri->inPixel(x, y)); }
 
   std::unique_ptr<ScriptedEnvironment> env;
   std::unique_ptr<Form0g> f;
+  std::unique_ptr<QTemporaryDir> cartella;
+  QString cartellaPrima;
 };
 
 }  // namespace tessaro::prova
