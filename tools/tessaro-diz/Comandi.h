@@ -13,8 +13,9 @@
 
 namespace tessaro::diz {
 
-// Exit codes: 0 done (check: nothing wrong), 1 check found problems,
-// 2 bad usage, unreadable input or unwritable output.
+// Exit codes: 0 done (check: nothing wrong), 1 check found problems or the
+// program would refuse the request (cerca, incrocio), 2 bad usage,
+// unreadable input or unwritable output.
 inline constexpr int EsitoOk = 0;
 inline constexpr int EsitoProblemi = 1;
 inline constexpr int EsitoErrore = 2;
