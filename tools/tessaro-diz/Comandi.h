@@ -5,11 +5,17 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "dict/Dizionario.h"
+#include "search/IndiceRicerca.h"
+#include "search/Ricerca.h"
 
 namespace tessaro::diz {
 
-// Exit codes: 0 done (check: nothing wrong), 1 check found problems,
-// 2 bad usage, unreadable input or unwritable output.
+// Exit codes: 0 done (check: nothing wrong), 1 check found problems or the
+// program would refuse the request (cerca, incrocio), 2 bad usage,
+// unreadable input or unwritable output.
 inline constexpr int EsitoOk = 0;
 inline constexpr int EsitoProblemi = 1;
 inline constexpr int EsitoErrore = 2;
@@ -28,10 +34,20 @@ struct Comando {
 inline constexpr std::string_view UsoBuild = "tessaro-diz build [--vowel-groups] -o OUT WORDLIST...";
 inline constexpr std::string_view UsoUnpack = "tessaro-diz unpack IN.diz OUT";
 inline constexpr std::string_view UsoCheck = "tessaro-diz check FILE";
+inline constexpr std::string_view UsoCerca = "tessaro-diz cerca [--estesa] [--max N] RICHIESTA DIZ...";
+inline constexpr std::string_view UsoIncrocio = "tessaro-diz incrocio [--libera] [--vocali] RIGA COLONNA DIZ...";
+inline constexpr std::string_view UsoAnagrammi = "tessaro-diz anagrammi PAROLA BASE";
 
 int comandoBuild(Argomenti args);
 int comandoUnpack(Argomenti args);
 int comandoCheck(Argomenti args);
+// The scripting faces of the search, the crossing test and the anagrams:
+// each prints the lines the program's result list would show, one per line.
+// A request the program refuses prints the program's status text on stderr
+// and exits with EsitoProblemi.
+int comandoCerca(Argomenti args);
+int comandoIncrocio(Argomenti args);
+int comandoAnagrammi(Argomenti args);
 
 // Prints "tessaro-diz: <messaggio>" on stderr and returns EsitoErrore.
 int errore(std::string_view messaggio);
@@ -46,6 +62,32 @@ bool leggiFile(const std::filesystem::path& p, std::string& dati);
 // exactly ".diz" is decoded, any other is normalised as plain text. On
 // failure prints the reason and returns false.
 bool leggiDizionario(const std::filesystem::path& p, std::string& testo);
+
+// The dictionaries of a search, loaded as the program loads them (decoded or
+// normalised, then the letter index and the order check) and given slots 1,
+// 2, ... in the order of the names; slot 1 is the base dictionary. Each one
+// also gets its search index.
+class DizionariRicerca {
+ public:
+  // At most this many: the program searches slots 1 to 6.
+  static constexpr std::size_t Massimo = 6;
+  // On failure prints the reason and returns false.
+  bool carica(Argomenti nomi);
+  std::span<const DizAttivo> attivi() const { return attivi_; }
+  const Dizionario& slot(std::size_t k) const { return diz_[k - 1]; }
+
+ private:
+  std::vector<Dizionario> diz_;
+  std::vector<IndiceRicerca> indici_;
+  std::vector<DizAttivo> attivi_;
+};
+
+// A text given on the command line in the dictionaries' code page: valid
+// UTF-8 is converted to Windows-1252, other bytes are taken as they are.
+std::string argomento1252(std::string_view argomento);
+
+// Prints the lines, each ended by "\n", byte for byte.
+void stampaRighe(const std::vector<std::string>& righe);
 
 // Writes to a temporary file in the same folder and renames it over `p`, so
 // a failure never leaves half a file. On failure prints the reason and

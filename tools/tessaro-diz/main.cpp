@@ -1,4 +1,5 @@
-// tessaro-diz: builds, unpacks and checks the program's dictionaries.
+// tessaro-diz: builds, unpacks and checks the program's dictionaries, and
+// answers searches, crossing tests and anagrams from the command line.
 #include "Comandi.h"
 
 #include <cstdio>
@@ -12,6 +13,9 @@ constexpr Comando Tabella[] = {
     {"build", UsoBuild, comandoBuild},
     {"unpack", UsoUnpack, comandoUnpack},
     {"check", UsoCheck, comandoCheck},
+    {"cerca", UsoCerca, comandoCerca},
+    {"incrocio", UsoIncrocio, comandoIncrocio},
+    {"anagrammi", UsoAnagrammi, comandoAnagrammi},
 };
 
 int usoGenerale() {
