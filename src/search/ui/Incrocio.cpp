@@ -52,7 +52,7 @@ void Form0g::richiestaIncrocio() {
   Peri->setMousePointer(PictureBox::Clessidra);
   Lists->setMousePointer(11);
   Stb1->setText(3, QStringLiteral("... attendere "));
-  Richiesta.assign(1, CellaVuota);  // (assigning a literal trips a false -Wrestrict in GCC 12 at -O3)
+  Richiesta = "?";
   texta->setText(QStringLiteral("?"));
   for (QPushButton* b : {Command1, Command2, Command3, Command4}) b->setEnabled(false);
   Stb1->setToolTip(2, QString());
