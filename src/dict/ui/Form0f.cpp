@@ -1,5 +1,6 @@
 #include "dict/ui/Form0f.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,7 +94,8 @@ void Form0f::Form_Load() {
   for (int k = 1; k <= 6; ++k) {
     const Dizionario& d = f_.Archivio.slot[static_cast<std::size_t>(k)];
     if (d.vuoto()) break;
-    List1->addItem(daUtf8(didascaliaVisore(k, daWindows1252(d.nome))));
+    // The name is a file name, in the file system's encoding.
+    List1->addItem(QFile::decodeName(QByteArray::fromStdString(didascaliaVisore(k, d.nome))));
   }
 }
 
