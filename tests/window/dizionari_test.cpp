@@ -6,11 +6,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 #include <filesystem>
 
 #include "Finestra.h"
 #include "dict/CartellaScratch.h"
+#include "dict/ui/Form0f.h"
 
 namespace tessaro::prova {
 namespace {
@@ -395,6 +399,20 @@ TEST_F(Dizionari, IDizionariDistribuitiSiCaricanoPuliti) {
   for (const QString& r : trovate) {
     EXPECT_TRUE(r.startsWith(QLatin1String("CAS")) && r.endsWith(QLatin1String(" -1"))) << r.toStdString();
   }
+  // The viewer shows the whole base in two halves, with its switch button.
+  env->suModale = [&](QDialog& dialogo) {
+    auto& v = static_cast<Form0f&>(dialogo);
+    v.List1->setCurrentRow(0);
+    ASSERT_EQ(v.slot(), 1);
+    EXPECT_TRUE(v.Command2->isVisible());
+    EXPECT_GT(v.righe(v.List2), 1000);
+    EXPECT_GT(v.righe(v.List3), 1000);
+    v.Text1->setText(QStringLiteral("mare"));
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_TRUE(v.riga(v.List3, v.selezionata(v.List3)).startsWith(QLatin1String("MAR")));
+  };
+  f->Indirdiz_Click();
+  env->suModale = nullptr;
   // The originals are untouched.
   for (const auto& [nome, byte] : copia)
     EXPECT_EQ(leggi(share + QLatin1Char('/') + QString::fromStdString(nome)).toStdString(), byte) << nome;

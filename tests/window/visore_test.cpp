@@ -253,6 +253,45 @@ TEST_F(Visore, IlPulsanteDelleMetaSoloConTanteVoci) {
   });
 }
 
+TEST_F(Visore, ClicETastiDuranteIlRiempimento) {
+  carica({{"base.diz", moltiVoci(5000)}, {"nomi.dic", {"ANNA", "ZARA"}}});
+  apri([&](Form0f& v) {
+    int cessioni = 0;
+    env->aOgniCessione = [&] {
+      if (++cessioni != 2) return;
+      // The list of dictionaries is off while the entries are read; the box
+      // takes the typing.
+      EXPECT_FALSE(v.List1->isEnabled());
+      QTest::mouseClick(v.List1->viewport(), Qt::LeftButton, {},
+                        v.List1->visualItemRect(v.List1->item(1)).center());
+      v.Text1->setText(QStringLiteral("m"));
+    };
+    scegli(v, 0);
+    env->aOgniCessione = nullptr;
+    ASSERT_GE(cessioni, 2);
+    EXPECT_EQ(v.slot(), 1);
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 5000"));
+    EXPECT_TRUE(v.List1->isEnabled());
+    // Positioned once the lists are full.
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_EQ(v.selezionata(v.List3), 1);
+    EXPECT_TRUE(selezionata(v, v.List3).startsWith(QLatin1Char('M')));
+  });
+}
+
+TEST_F(Visore, EsciDuranteIlRiempimento) {
+  carica({{"base.diz", moltiVoci(5000)}});
+  apri([&](Form0f& v) {
+    env->aOgniCessione = [&] {
+      if (v.isVisible()) QTest::mouseClick(v.Command1, Qt::LeftButton);
+    };
+    scegli(v, 0);
+    env->aOgniCessione = nullptr;
+    EXPECT_FALSE(v.isVisible());
+  });
+  EXPECT_TRUE(env->box.empty());
+}
+
 TEST_F(Visore, EsciChiudeLaFinestra) {
   caricaBase(Base);
   apri([&](Form0f& v) {
