@@ -2,6 +2,7 @@
 // switching them on and off from the menu and the status panels.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -9,7 +10,6 @@
 #include "app/Form0g.h"
 #include "dict/CartellaScratch.h"
 #include "dict/IndiceDizionario.h"
-#include "dict/Testo1252.h"
 #include "platform/Decoder.h"
 #include "platform/Environment.h"
 #include "platform/StatusBar.h"
@@ -25,6 +25,9 @@ inline const QString BaseNonDisattivabile = QStringLiteral("... il dizionario ba
 
 namespace {
 QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// Dictionary names are file names as the folder listing gives them, in the
+// file system's encoding (not the dictionaries' code page).
+QString nomeFile(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
 }  // namespace
 
 void Form0g::Timer0_Timer() {
@@ -66,7 +69,7 @@ void Form0g::Timer0_Timer() {
     QAction* voce = d[static_cast<std::size_t>(k)];
     Stb1->setVisible(k + 10, true);
     Stb1->setEnabled(k + 10, true);
-    voce->setText(daUtf8(didascaliaMenu(k, daWindows1252(diz.nome))));
+    voce->setText(nomeFile(didascaliaMenu(k, diz.nome)));
     voce->setChecked(true);
     if (k >= 2) voce->setVisible(true);
   }

@@ -1,5 +1,6 @@
 #include "dict/ui/Form0f.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +77,8 @@ Form0f::Form0f(Form0g& principale) : QDialog(&principale), f_(principale) {
   g->addWidget(Command2, 5, 2);
   g->addWidget(Command1, 6, 2);
 
-  connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+  // A choice made with the mouse or with the arrow keys fills the lists.
+  connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   connect(List2, &QListView::doubleClicked, this, [this] { List2_DblClick(); });
   connect(List3, &QListView::doubleClicked, this, [this] { List3_DblClick(); });
@@ -93,7 +95,8 @@ void Form0f::Form_Load() {
   for (int k = 1; k <= 6; ++k) {
     const Dizionario& d = f_.Archivio.slot[static_cast<std::size_t>(k)];
     if (d.vuoto()) break;
-    List1->addItem(daUtf8(didascaliaVisore(k, daWindows1252(d.nome))));
+    // The name is a file name, in the file system's encoding.
+    List1->addItem(QFile::decodeName(QByteArray::fromStdString(didascaliaVisore(k, d.nome))));
   }
 }
 
@@ -132,7 +135,10 @@ void Form0f::seleziona(QListView* lista, int riga) {
 
 void Form0f::Text1_Change() {
   if (slot_ == 0) return;
-  const PosizioneVisore p = posizionaVisore(contenuto_, slot_, aWindows1252(Text1->text().toStdString()));
+  // Upper-cased here, where accented letters are known too ("città" finds
+  // CITTÀ in a plain dictionary).
+  const PosizioneVisore p =
+      posizionaVisore(contenuto_, slot_, aWindows1252(Text1->text().toUpper().toStdString()));
   if (p.nessunCambio) return;
   if (slot_ == 1) {
     List3->setVisible(p.mostraList3);

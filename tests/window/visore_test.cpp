@@ -1,0 +1,309 @@
+// The dictionary viewer (Form0f), opened from "Vedi Contenuto..." over
+// dictionaries loaded from a temporary program folder; the test plays the
+// user inside the modal window.
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <algorithm>
+#include <functional>
+
+#include "Finestra.h"
+#include "dict/ui/Form0f.h"
+
+namespace tessaro::prova {
+namespace {
+
+const QString Prosegui = QStringLiteral("...per proseguire premere  M-Z=> ");
+const QString TornaInizio = QStringLiteral("...per tornare all'inizio premere  A-L<= ");
+
+// A base dictionary for the viewer: comments, groups, both halves.
+const std::vector<std::string> Base{"'elenco di prova", "ABACO", "CANE", "CAS!", "CASTELLO", "#commento",
+                                    "LUPO", "MARE", "MOL(", "NAVE", "ZETA"};
+
+// `n` entries in code order, spread over the initials A..Z.
+std::vector<std::string> moltiVoci(int n) {
+  std::vector<std::string> v;
+  v.reserve(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    std::string s = "A????";
+    s[0] = static_cast<char>('A' + i * 26 / n);
+    for (int j = 4, x = i; j >= 1; --j, x /= 26) s[static_cast<std::size_t>(j)] = static_cast<char>('A' + x % 26);
+    v.push_back(s);
+  }
+  return v;
+}
+
+class Visore : public Finestra {
+ protected:
+  // Opens the viewer from the menu; `utente` acts inside it while it is shown.
+  void apri(const std::function<void(Form0f&)>& utente) {
+    const int prima = env->modali;
+    bool aperto = false;
+    env->suModale = [&](QDialog& d) {
+      auto* v = qobject_cast<Form0f*>(&d);
+      ASSERT_NE(v, nullptr);
+      aperto = v->isVisible() && v->isModal();
+      utente(*v);
+    };
+    f->Indirdiz->trigger();
+    env->suModale = nullptr;
+    EXPECT_EQ(env->modali, prima + 1);
+    EXPECT_TRUE(aperto);
+  }
+
+  // Clicks line `riga` of List1 with the mouse.
+  static void scegli(Form0f& v, int riga) {
+    QListWidgetItem* it = v.List1->item(riga);
+    ASSERT_NE(it, nullptr);
+    QTest::mouseClick(v.List1->viewport(), Qt::LeftButton, {}, v.List1->visualItemRect(it).center());
+  }
+
+  static QStringList righe(const Form0f& v, const QListView* l) {
+    QStringList r;
+    for (int i = 0; i < v.righe(l); ++i) r << v.riga(l, i);
+    return r;
+  }
+
+  static QString selezionata(const Form0f& v, const QListView* l) { return v.riga(l, v.selezionata(l)); }
+
+  static void doppioClic(QListView* l, int riga) {
+    l->scrollTo(l->model()->index(riga, 0));
+    const QPoint p = l->visualRect(l->model()->index(riga, 0)).center();
+    // The sequence a real double click delivers.
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+    QTest::mousePress(l->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
+  }
+};
+
+TEST_F(Visore, FinestraEdElencoDeiDizionari) {
+  carica({{"base.diz", Base}, {"nomi.diz", {"ROMA"}}, {"extra.dic", {"ZETA"}}, {"città.dic", {"ZARA"}}});
+  apri([&](Form0f& v) {
+    EXPECT_EQ(v.windowTitle(), QStringLiteral("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI"));
+    EXPECT_EQ(v.Label1->text(), QStringLiteral("Cartella dei Dizionari =  ") + f->CartellaProg);
+    EXPECT_EQ(f->CartellaProg, cartella->path());
+    EXPECT_EQ(v.Label2->text(), QStringLiteral("I Dizionari devono stare nella stessa Cartella del Programma"));
+    EXPECT_EQ(v.Label4->text(), QStringLiteral("Cerca  "));
+    EXPECT_EQ(v.Command1->text(), QStringLiteral("Esci"));
+    ASSERT_EQ(v.List1->count(), 4);
+    // Listing order: the .diz files, then the .dic ones by byte value.
+    EXPECT_EQ(v.List1->item(0)->text(), QStringLiteral("D1-base.diz"));
+    EXPECT_EQ(v.List1->item(1)->text(), QStringLiteral("D2-nomi.diz"));
+    EXPECT_EQ(v.List1->item(2)->text(), QStringLiteral("D3-città.dic"));
+    EXPECT_EQ(v.List1->item(3)->text(), QStringLiteral("D4-extra.dic"));
+    // Nothing chosen yet.
+    EXPECT_FALSE(v.List2->isVisible());
+    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_FALSE(v.Command2->isVisible());
+    // Typing before a choice does nothing.
+    v.Text1->setText(QStringLiteral("mare"));
+    EXPECT_FALSE(v.List3->isVisible());
+  });
+}
+
+TEST_F(Visore, LaBaseDivisaInDueMetaConIGruppiEspansi) {
+  caricaBase(Base);
+  const std::string testo = f->Archivio.slot[1].testo;
+  apri([&](Form0f& v) {
+    scegli(v, 0);
+    EXPECT_EQ(v.slot(), 1);
+    EXPECT_EQ(righe(v, v.List2), QStringList({QStringLiteral("ABACO"), QStringLiteral("CANE"),
+                                              QStringLiteral("CAS(AE)"), QStringLiteral("CASTELLO"),
+                                              QStringLiteral("LUPO"), Prosegui}));
+    EXPECT_EQ(righe(v, v.List3), QStringList({TornaInizio, QStringLiteral("MARE"), QStringLiteral("MOL(EO)"),
+                                              QStringLiteral("NAVE"), QStringLiteral("ZETA")}));
+    // Comments are neither counted nor listed.
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 9"));
+    EXPECT_TRUE(v.List2->isVisible());
+    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_FALSE(v.Command2->isVisible());
+    EXPECT_TRUE(v.List1->isEnabled());
+
+    // An initial from M on shows the second half.
+    QTest::keyClicks(v.Text1, QStringLiteral("mare"));
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_EQ(v.Command2->text(), QStringLiteral("A-L<="));
+    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("MARE"));
+    v.Text1->setText(QStringLiteral("  mb "));
+    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("MOL(EO)"));
+    // An empty box changes nothing.
+    v.Text1->clear();
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("MOL(EO)"));
+    // A lower initial goes back to the first half; the group stands for CASA.
+    v.Text1->setText(QStringLiteral("casa"));
+    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_EQ(v.Command2->text(), QStringLiteral("M-Z=>"));
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CAS(AE)"));
+    v.Text1->setText(QStringLiteral("CAS"));
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CAS(AE)"));
+    v.Text1->setText(QStringLiteral("CASTA"));
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CASTELLO"));
+    // Past everything: the last line of the list in view.
+    v.Text1->setText(QStringLiteral("LZ"));
+    EXPECT_EQ(selezionata(v, v.List2), Prosegui);
+    v.Text1->setText(QStringLiteral("ZZZZ"));
+    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("ZETA"));
+  });
+  // The viewer changes nothing in the store.
+  EXPECT_EQ(f->Archivio.slot[1].testo, testo);
+}
+
+TEST_F(Visore, UnAltroDizionarioTuttoInUnaLista) {
+  carica({{"base.diz", Base}, {"nomi.dic", {"'nomi propri", "ANNA", "CAS!", "MARIO", "ZARA"}}});
+  apri([&](Form0f& v) {
+    scegli(v, 1);
+    EXPECT_EQ(v.slot(), 2);
+    // As stored: a final code is not a group here, and there is no split.
+    EXPECT_EQ(righe(v, v.List2), QStringList({QStringLiteral("ANNA"), QStringLiteral("CAS!"),
+                                              QStringLiteral("MARIO"), QStringLiteral("ZARA")}));
+    EXPECT_EQ(v.righe(v.List3), 0);
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 4"));
+    v.Text1->setText(QStringLiteral("ma"));
+    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_TRUE(v.List2->isVisible());
+    EXPECT_FALSE(v.Command2->isVisible());
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("MARIO"));
+    v.Text1->setText(QStringLiteral("zz"));
+    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("ZARA"));
+    // Back to the base: the lists are filled again.
+    scegli(v, 0);
+    EXPECT_EQ(v.slot(), 1);
+    EXPECT_EQ(v.riga(v.List2, 0), QStringLiteral("ABACO"));
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 9"));
+    // The box still says "zz": the second half is shown at its end.
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("ZETA"));
+  });
+}
+
+TEST_F(Visore, LaSceltaConLaTastieraRiempieLeListe) {
+  carica({{"base.diz", Base}, {"nomi.dic", {"ANNA", "ZARA"}}});
+  apri([&](Form0f& v) {
+    v.List1->setFocus();
+    QTest::keyClick(v.List1, Qt::Key_Down);
+    QTest::keyClick(v.List1, Qt::Key_Down);
+    EXPECT_EQ(v.slot(), 2);
+    EXPECT_EQ(righe(v, v.List2), QStringList({QStringLiteral("ANNA"), QStringLiteral("ZARA")}));
+    QTest::keyClick(v.List1, Qt::Key_Up);
+    EXPECT_EQ(v.slot(), 1);
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 9"));
+  });
+}
+
+TEST_F(Visore, LeLettereAccentateSiCercanoMaiuscole) {
+  // A plain dictionary in the Windows code page: "CITTÀ" has the byte 0xC0.
+  carica({{"base.diz", Base}, {"luoghi.dic", {"CITTADINO", "CITT\xC0", "CIVICO"}}});
+  apri([&](Form0f& v) {
+    scegli(v, 1);
+    EXPECT_EQ(v.riga(v.List2, 1), QStringLiteral("CITTÀ"));
+    v.Text1->setText(QStringLiteral("città"));
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CITTÀ"));
+  });
+}
+
+TEST_F(Visore, IlDoppioClicPortaLaRigaNellaCasella) {
+  caricaBase(Base);
+  apri([&](Form0f& v) {
+    scegli(v, 0);
+    doppioClic(v.List2, 1);
+    EXPECT_EQ(v.Text1->text(), QStringLiteral("CANE"));
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CANE"));
+    doppioClic(v.List2, 2);
+    EXPECT_EQ(v.Text1->text(), QStringLiteral("CAS(AE)"));
+    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CAS(AE)"));
+    v.Text1->setText(QStringLiteral("n"));
+    ASSERT_TRUE(v.List3->isVisible());
+    doppioClic(v.List3, 4);
+    EXPECT_EQ(v.Text1->text(), QStringLiteral("ZETA"));
+    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("ZETA"));
+  });
+}
+
+TEST_F(Visore, IlPulsanteDelleMetaSoloConTanteVoci) {
+  const std::vector<std::string> tante = moltiVoci(32000);
+  ASSERT_TRUE(std::is_sorted(tante.begin(), tante.end()));
+  carica({{"base.diz", tante}, {"quasi.dic", moltiVoci(31999)}});
+  ASSERT_TRUE(env->box.empty());
+  apri([&](Form0f& v) {
+    scegli(v, 0);
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 32000"));
+    ASSERT_TRUE(v.Command2->isVisible());
+    EXPECT_EQ(v.Command2->text(), QStringLiteral("M-Z=>"));
+    // Both halves and the two marker lines hold every entry.
+    EXPECT_EQ(v.righe(v.List2) + v.righe(v.List3), 32002);
+    QTest::mouseClick(v.Command2, Qt::LeftButton);
+    EXPECT_EQ(v.Text1->text(), QStringLiteral("m"));
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_EQ(v.Command2->text(), QStringLiteral("A-L<="));
+    EXPECT_EQ(v.selezionata(v.List3), 1);  // the first M entry, after the marker
+    EXPECT_TRUE(selezionata(v, v.List3).startsWith(QLatin1Char('M')));
+    QTest::mouseClick(v.Command2, Qt::LeftButton);
+    EXPECT_EQ(v.Text1->text(), QStringLiteral("a"));
+    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_EQ(v.Command2->text(), QStringLiteral("M-Z=>"));
+    EXPECT_EQ(v.selezionata(v.List2), 0);
+    // One entry fewer: no switch button.
+    scegli(v, 1);
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 31999"));
+    EXPECT_FALSE(v.Command2->isVisible());
+    EXPECT_EQ(v.righe(v.List2), 31999);
+  });
+}
+
+TEST_F(Visore, ClicETastiDuranteIlRiempimento) {
+  carica({{"base.diz", moltiVoci(5000)}, {"nomi.dic", {"ANNA", "ZARA"}}});
+  apri([&](Form0f& v) {
+    int cessioni = 0;
+    env->aOgniCessione = [&] {
+      if (++cessioni != 2) return;
+      // The list of dictionaries is off while the entries are read; the box
+      // takes the typing.
+      EXPECT_FALSE(v.List1->isEnabled());
+      QTest::mouseClick(v.List1->viewport(), Qt::LeftButton, {},
+                        v.List1->visualItemRect(v.List1->item(1)).center());
+      v.Text1->setText(QStringLiteral("m"));
+    };
+    scegli(v, 0);
+    env->aOgniCessione = nullptr;
+    ASSERT_GE(cessioni, 2);
+    EXPECT_EQ(v.slot(), 1);
+    EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 5000"));
+    EXPECT_TRUE(v.List1->isEnabled());
+    // Positioned once the lists are full.
+    EXPECT_TRUE(v.List3->isVisible());
+    EXPECT_EQ(v.selezionata(v.List3), 1);
+    EXPECT_TRUE(selezionata(v, v.List3).startsWith(QLatin1Char('M')));
+  });
+}
+
+TEST_F(Visore, EsciDuranteIlRiempimento) {
+  carica({{"base.diz", moltiVoci(5000)}});
+  apri([&](Form0f& v) {
+    env->aOgniCessione = [&] {
+      if (v.isVisible()) QTest::mouseClick(v.Command1, Qt::LeftButton);
+    };
+    scegli(v, 0);
+    env->aOgniCessione = nullptr;
+    EXPECT_FALSE(v.isVisible());
+  });
+  EXPECT_TRUE(env->box.empty());
+}
+
+TEST_F(Visore, EsciChiudeLaFinestra) {
+  caricaBase(Base);
+  apri([&](Form0f& v) {
+    scegli(v, 0);
+    QTest::mouseClick(v.Command1, Qt::LeftButton);
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_EQ(v.result(), QDialog::Accepted);
+  });
+  EXPECT_TRUE(env->box.empty());
+  // The main window is usable again.
+  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a9")));
+}
+
+}  // namespace
+}  // namespace tessaro::prova
