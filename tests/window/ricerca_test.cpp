@@ -111,6 +111,34 @@ TEST_F(Ricerca, TrascinamentoAccorciaLaRichiesta) {
   EXPECT_EQ(f->PrimaCol, 0);
 }
 
+TEST_F(Ricerca, TrascinamentoAllIndietroEOltreLaNera) {
+  caricaBase(Base);
+  schemaDa(Griglia);
+  f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  // From column 2 back to column 1: the same cells as forwards.
+  trascina(2.5, 0.5, 1.5, 0.5);
+  EXPECT_EQ(f->Richiesta, "A?");
+  EXPECT_EQ(f->PrimaCol, 1);
+  EXPECT_EQ(f->UltimaCol, 2);
+  // Dragged over the black cell: the run ends before it, and so does the
+  // highlight.
+  trascina(2.5, 0.5, 6.5, 0.5);
+  EXPECT_EQ(f->Richiesta, "?E");
+  EXPECT_EQ(f->RichiestaIntera, "?E");
+  EXPECT_EQ(f->PrimaCol, 2);
+  EXPECT_EQ(f->UltimaCol, 3);
+  EXPECT_EQ(f->EvidLarg, 2);
+  EXPECT_NE(pixel(4.5, 0.05), QColor(Qt::red));
+  // The same in a column: from row 0 down over the black cell of row 2
+  // in column 3.
+  f->Tlb1_ButtonClick(QStringLiteral("a2"));
+  trascina(3.5, 0.5, 3.5, 3.5);
+  EXPECT_EQ(f->Richiesta, "E?");
+  EXPECT_EQ(f->PrimaRiga, 0);
+  EXPECT_EQ(f->UltimaRiga, 1);
+  EXPECT_EQ(f->EvidAlt, 2);
+}
+
 TEST_F(Ricerca, TrascinamentoSenzaRisultatiNonRitentaSuTuttaLaCorsa) {
   // The dragged part A? finds nothing; the whole run A?E ends in a letter,
   // so there is no free tail to try: one " nessuno " and one beep, and the
