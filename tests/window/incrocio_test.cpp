@@ -97,12 +97,16 @@ TEST_F(Incrocio, CasellaPienaEErroreCasella) {
   EXPECT_EQ(p(3), QStringLiteral(" Richiesta errata! "));
   EXPECT_EQ(env->beeps, 1);
   EXPECT_EQ(f->Lists->ListCount(), 0);
+  // A black cell is no empty cell either.
+  clic(2, 1);
+  EXPECT_EQ(p(3), QStringLiteral(" Richiesta errata! "));
+  EXPECT_EQ(env->beeps, 2);
 
   // The column through (0, 1) holds no letter.
   clic(0, 1);
   EXPECT_EQ(p(2), QStringLiteral(" "));
   EXPECT_EQ(p(3), QStringLiteral(" errore CASELLA "));
-  EXPECT_EQ(env->beeps, 2);
+  EXPECT_EQ(env->beeps, 3);
   EXPECT_EQ(f->Lists->ListCount(), 0);
   EXPECT_TRUE(f->Lists->toolTip().isEmpty());
   // The cell stays highlighted.
@@ -116,7 +120,7 @@ TEST_F(Incrocio, CasellaPienaEErroreCasella) {
   f->schema.scrivi(1, 0, 'R');
   clic(2, 0);
   EXPECT_EQ(p(3), QStringLiteral(" errore CASELLA "));
-  EXPECT_EQ(env->beeps, 3);
+  EXPECT_EQ(env->beeps, 4);
 }
 
 TEST_F(Incrocio, NoteDelleParolePiuCorte) {
@@ -170,6 +174,7 @@ TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {
     if (visti.isEmpty() || visti.back() != t) visti.append(t);
     EXPECT_EQ(f->Stb1->toolTip(2), QStringLiteral("Interrompi"));
     EXPECT_EQ(f->Peri->mousePointer(), PictureBox::Clessidra);
+    EXPECT_EQ(p(3), QStringLiteral("... attendere "));
     // Nothing else reacts while the test runs.
     f->Tlb1_ButtonClick(QStringLiteral("a1"));
     f->Lists->setListIndex(0);
