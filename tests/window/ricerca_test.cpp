@@ -201,16 +201,18 @@ TEST_F(Ricerca, NeraConNeraASinistraDaRichiestaErrata) {
   EXPECT_EQ(f->Lists->ListCount(), 0);
   EXPECT_TRUE(f->Lists->toolTip().isEmpty());
   EXPECT_EQ(f->Occupato, 0);
-  // A run of one cell at the left edge is wrong too.
-  clic(3, 0);
-  EXPECT_EQ(f->Richiesta, "E?????E");
+  // A black cell on the left edge, and a run of one empty cell.
   env->beeps = 0;
-  schemaDa({"?\x10?", "???"});
+  schemaDa({"\x10??", "?\x10?"});
   f->Tlb1_ButtonClick(QStringLiteral("a1"));
   clic(0, 0);
+  EXPECT_EQ(f->Richiesta, "");
+  EXPECT_EQ(f->UltimaCol, -1);
+  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Richiesta errata! "));
+  clic(1, 0);
   EXPECT_EQ(f->Richiesta, "?");
   EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Richiesta errata! "));
-  EXPECT_EQ(env->beeps, 1);
+  EXPECT_EQ(env->beeps, 2);
 }
 
 TEST_F(Ricerca, NessunoConBeep) {
@@ -362,7 +364,8 @@ TEST_F(Ricerca, InterruzioneSenzaRigheNonRitenta) {
   schemaDa({"?Z???\x10"});
   f->Tlb1_ButtonClick(QStringLiteral("a1"));
   f->Estesa_Click();
-  env->aOgniCessione = [&] { f->Stb1_PanelClick(2); };
+  // A real click on the panel.
+  env->aOgniCessione = [&] { QTest::mouseClick(f->Stb1->panel(2), Qt::LeftButton); };
   env->beeps = 0;
   clic(0, 0);
   env->aOgniCessione = nullptr;
