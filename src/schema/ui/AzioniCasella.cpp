@@ -129,7 +129,9 @@ void Form0g::cercaParola(bool riga) {
   RichiestaIntera = richiesta;
   const int fineRun = ultima;
   if (Trascinato) {
-    ultima = riga ? UltTrascina.col2 : UltTrascina.riga2;
+    // A drag only shortens the run: dragged over a black cell, the run still
+    // ends before it, and so do the slot and its highlight.
+    ultima = std::min(riga ? UltTrascina.col2 : UltTrascina.riga2, fineRun);
     const long tieni = static_cast<long>(richiesta.size()) - (fineRun - ultima);
     if (tieni >= 0 && tieni < static_cast<long>(richiesta.size())) richiesta.resize(static_cast<std::size_t>(tieni));
   }

@@ -88,8 +88,17 @@ void Form0g::cerca() {
   Occupato = 0;
 
   // A request ending in an empty cell that found nothing tries once more
-  // with a free tail, when "Lunghezza Libera" allows it.
-  if (serveRitento(Accorcia->isChecked(), Interrompi > 0, NumRisultati, Richiesta)) {
+  // with a free tail, when "Lunghezza Libera" allows it. The retry frees the
+  // tail of the whole run; when that run cannot take one (a dragged part
+  // ending in an empty cell of a run that ends in a letter, or a request
+  // whose head is already free) there is nothing to retry, and the request
+  // stays the one shown instead of being refused behind the user's back.
+  const auto codaLiberabile = [this] {
+    StatoRichiesta s = statoRichiesta();
+    s.Richiesta = RichiestaIntera;
+    return liberaCoda(s).nuovo.has_value();
+  };
+  if (serveRitento(Accorcia->isChecked(), Interrompi > 0, NumRisultati, Richiesta) && codaLiberabile()) {
     RichiestaRitento = RichiestaIntera;
     Richiesta = RichiestaIntera;
     Ritento = 1;

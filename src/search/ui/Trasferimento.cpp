@@ -27,6 +27,7 @@ void Form0g::Lists_Click() {
   if (Modo != ListaRiga && Modo != ListaColonna && Modo != ListaIncrocio) return;
 
   const PianoTrasferimento piano = pianoTrasferimento(Modo, Scelta, PrimaCol, PrimaRiga, RigaCorr, ColCorr);
+  const std::int16_t primaDellaScrittura = storia.NumStoria;
   for (const ScritturaCella& s : piano.scritture) {
     RigaCorr = static_cast<std::int16_t>(s.riga);
     ColCorr = static_cast<std::int16_t>(s.col);
@@ -39,7 +40,11 @@ void Form0g::Lists_Click() {
   EvidLarg = piano.evid.larg;
   EvidAlt = piano.evid.alt;
   evidenzia();
-  Trasferito = true;
+  // Only a transfer that changed cells left a group to take back. A word
+  // already standing in the grid (a blank of a two-part word on the empty
+  // cell) records nothing, and the next choice must then not take back the
+  // user's earlier, unrelated change.
+  Trasferito = storia.NumStoria != primaDellaScrittura;
   for (QPushButton* b : {Command1, Command2, Command3, Command4}) b->setEnabled(false);
 }
 
