@@ -73,7 +73,12 @@ double QtEnvironment::twipsPerPixel() const {
   return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
-void QtEnvironment::mostraFinestra(QWidget& w) { w.showMaximized(); }
+void QtEnvironment::mostraFinestra(QWidget& w) {
+  // Without a window manager (a bare X server) nothing maximises: the window
+  // takes the screen's free area itself first.
+  if (const QScreen* s = QGuiApplication::primaryScreen()) w.setGeometry(s->availableGeometry());
+  w.showMaximized();
+}
 
 int QtEnvironment::mostraModale(QDialog& d) { return d.exec(); }
 

@@ -70,21 +70,21 @@ PianoTrasferimento pianoTrasferimento(int Modo, std::string_view W, int PrimaCol
     return p;
   }
   if (Modo != ListaRiga && Modo != ListaColonna) return p;
-  int blank = 0;
   for (std::size_t i = 0; i < W.size(); ++i) {
-    if (W[i] == ' ') {
-      ++blank;
-      continue;
-    }
+    if (W[i] == ' ') continue;
     const int d = static_cast<int>(i);
     if (Modo == ListaRiga)
       p.scritture.push_back({riga, PrimaCol + d, W[i]});
     else
       p.scritture.push_back({PrimaRiga + d, col, W[i]});
   }
+  // The frame starts at the word's first letter: leading blanks place a
+  // free-head word in its slot, while a blank inside a two-part word (A POSTO)
+  // must not push the frame to the right.
   const std::size_t a = W.find_first_not_of(' ');
+  const int testa = a == std::string_view::npos ? 0 : static_cast<int>(a);
   const int lung = a == std::string_view::npos ? 0 : static_cast<int>(W.find_last_not_of(' ') - a + 1);
-  p.evid = Modo == ListaRiga ? RiquadroCelle{PrimaCol + blank, riga, lung, 1} : RiquadroCelle{col, PrimaRiga + blank, 1, lung};
+  p.evid = Modo == ListaRiga ? RiquadroCelle{PrimaCol + testa, riga, lung, 1} : RiquadroCelle{col, PrimaRiga + testa, 1, lung};
   return p;
 }
 

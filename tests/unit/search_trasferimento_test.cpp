@@ -66,6 +66,12 @@ TEST(SearchTrasferimento, PianoRigaConBlank) {
   const auto p = pianoTrasferimento(ListaRiga, "  CANE", 3, 0, 5, 9);
   EXPECT_EQ(p.scritture, (std::vector<ScritturaCella>{{5, 5, 'C'}, {5, 6, 'A'}, {5, 7, 'N'}, {5, 8, 'E'}}));
   EXPECT_EQ(p.evid, (RiquadroCelle{5, 5, 4, 1}));
+  // A blank inside a two-part word leaves its cell alone and does not move
+  // the frame: it covers the whole word from its first letter.
+  const auto d = pianoTrasferimento(ListaRiga, "A POSTO", 0, 0, 2, 0);
+  EXPECT_EQ(d.scritture.size(), 6u);
+  EXPECT_EQ(d.scritture[1], (ScritturaCella{2, 2, 'P'}));
+  EXPECT_EQ(d.evid, (RiquadroCelle{0, 2, 7, 1}));
 }
 
 TEST(SearchTrasferimento, PianoColonnaEIncrocio) {
