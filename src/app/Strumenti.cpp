@@ -11,6 +11,7 @@
 #include "platform/PictureBox.h"
 #include "platform/StatusBar.h"
 #include "platform/ToolBar.h"
+#include "platform/Testi.h"
 
 namespace tessaro {
 
@@ -44,8 +45,8 @@ void Form0g::Tlb1_ButtonClick(const QString& key) {
 }
 
 void Form0g::avvisaStoriaAzzerata() {
-  env_.msgBox(this, QString::fromUtf8(MsgStoriaAzzerata.data(), static_cast<qsizetype>(MsgStoriaAzzerata.size())),
-              msg::OK, QString::fromUtf8(TitoloStoriaAzzerata.data(), static_cast<qsizetype>(TitoloStoriaAzzerata.size())));
+  env_.msgBox(this, daUtf8(MsgStoriaAzzerata),
+              msg::OK, daUtf8(TitoloStoriaAzzerata));
 }
 
 void Form0g::eseguiStrumento(const QString& key) {

@@ -14,6 +14,7 @@
 #include "platform/Environment.h"
 #include "platform/StatusBar.h"
 #include "platform/ToolBar.h"
+#include "platform/Testi.h"
 
 namespace tessaro {
 
@@ -24,7 +25,6 @@ inline const QString BaseNonDisattivabile = QStringLiteral("... il dizionario ba
 }  // namespace testi
 
 namespace {
-QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 // Dictionary names are file names as the folder listing gives them, in the
 // file system's encoding (not the dictionaries' code page).
 QString nomeFile(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }

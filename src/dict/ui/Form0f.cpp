@@ -12,12 +12,9 @@
 #include "dict/CaricaDizionari.h"
 #include "dict/Testo1252.h"
 #include "platform/Environment.h"
+#include "platform/Testi.h"
 
 namespace tessaro {
-
-namespace {
-QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 void ModelloVisore::imposta(const RigheLista* righe) {
   beginResetModel();

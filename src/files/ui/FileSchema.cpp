@@ -14,6 +14,7 @@
 #include "app/Form0g.h"
 #include "files/FileTes.h"
 #include "platform/Environment.h"
+#include "platform/Testi.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
@@ -118,7 +119,7 @@ void Form0g::menuApri_Click() {
   std::optional<Schema> letto = leggiFileTes(scelto);
   if (!letto) {
     annulla();
-    env_.msgBox(this, QString::fromUtf8(MsgErroreFile.data(), static_cast<qsizetype>(MsgErroreFile.size())),
+    env_.msgBox(this, daUtf8(MsgErroreFile),
                 msg::OK, QString());
     return;
   }

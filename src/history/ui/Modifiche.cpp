@@ -5,12 +5,11 @@
 #include "platform/Environment.h"
 #include "platform/StatusBar.h"
 #include "platform/ToolBar.h"
+#include "platform/Testi.h"
 
 namespace tessaro {
 
 namespace {
-QString testo(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 void applica(ToolBar* t, const QString& key, StatoPulsante s) {
   if (s == StatoPulsante::Abilita) t->setEnabled(key, true);
   if (s == StatoPulsante::Disabilita) t->setEnabled(key, false);
@@ -40,7 +39,7 @@ bool Form0g::mostraPasso(const EsitoPasso& e) {
   Toccate = e.toccate;
   rinfresca();
   if (!e.riuscito) {
-    env_.msgBox(this, testo(MsgAnomaliaStoria), msg::OK, testo(TitoloAnomaliaStoria));
+    env_.msgBox(this, daUtf8(MsgAnomaliaStoria), msg::OK, daUtf8(TitoloAnomaliaStoria));
     return false;
   }
   if (e.corrente) {
@@ -55,9 +54,9 @@ bool Form0g::mostraPasso(const EsitoPasso& e) {
   }
   applica(Tlb1, QStringLiteral("a7"), e.a7);
   applica(Tlb1, QStringLiteral("a8"), e.a8);
-  Stb1->setText(2, testo(e.pannello2));
-  Stb1->setText(3, testo(PannelloVuoto));
-  Stb1->setText(4, testo(PannelloVuoto));
+  Stb1->setText(2, daUtf8(e.pannello2));
+  Stb1->setText(3, daUtf8(PannelloVuoto));
+  Stb1->setText(4, daUtf8(PannelloVuoto));
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 #include "platform/StatusBar.h"
+#include "platform/Testi.h"
 #include "search/LunghezzaLibera.h"
 #include "search/Ricerca.h"
 #include "search/Richiesta.h"
@@ -18,8 +19,6 @@
 namespace tessaro {
 
 namespace {
-QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QString daByte(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 const QColor Verde(0, 255, 0);
 }  // namespace
 

@@ -10,14 +10,11 @@
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 #include "platform/StatusBar.h"
+#include "platform/Testi.h"
 #include "search/Incrocio.h"
 #include "search/Richiesta.h"
 
 namespace tessaro {
-
-namespace {
-QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 void Form0g::richiestaIncrocio() {
   const int r = RigaCorr, c = ColCorr;

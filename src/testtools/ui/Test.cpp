@@ -9,6 +9,7 @@
 #include "platform/ListBox.h"
 #include "platform/StatusBar.h"
 #include "platform/ToolBar.h"
+#include "platform/Testi.h"
 #include "testtools/Anagrammi.h"
 
 namespace tessaro {
@@ -24,10 +25,6 @@ inline const QString ErrOrtografia = QStringLiteral(" ERR. Ortografia ");
 inline const QString OkOrtografia = QStringLiteral(" OK Ortografia ");
 inline const QString Nessuna = QStringLiteral(" nessuna ");
 }  // namespace testi
-
-namespace {
-QString daUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 void Form0g::eseguiTest(int modo) {
   switch (modo) {
