@@ -4,35 +4,11 @@
 #include <map>
 
 #include "dict/GruppiVocalici.h"
+#include "dict/Utf8.h"
 
 namespace tessaro {
 
 namespace {
-
-// Decodes one UTF-8 character; false on a malformed one.
-bool prossimoUtf8(std::string_view s, std::size_t& i, char32_t& c) {
-  auto b = static_cast<unsigned char>(s[i]);
-  int n = 0;
-  if (b < 0x80) {
-    c = b;
-    ++i;
-    return true;
-  }
-  if ((b & 0xE0) == 0xC0) { c = b & 0x1F; n = 1; }
-  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; n = 2; }
-  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; n = 3; }
-  else return false;
-  if (i + static_cast<std::size_t>(n) >= s.size()) return false;
-  for (int k = 1; k <= n; ++k) {
-    auto t = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-    if ((t & 0xC0) != 0x80) return false;
-    c = (c << 6) | (t & 0x3F);
-  }
-  static constexpr char32_t minimo[] = {0, 0x80, 0x800, 0x10000};
-  if (c < minimo[n] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-  i += static_cast<std::size_t>(n) + 1;
-  return true;
-}
 
 // The letter "A".."Z" a character folds to, or '\0'.
 char lettera(char32_t c) {
@@ -64,7 +40,7 @@ bool eUtf8Valido(std::string_view testo) {
   std::size_t i = 0;
   char32_t c = 0;
   while (i < testo.size())
-    if (!prossimoUtf8(testo, i, c)) return false;
+    if (!leggiUtf8(testo, i, c)) return false;
   return true;
 }
 
@@ -93,7 +69,7 @@ std::optional<std::string> voceDaParola(std::string_view parola, bool utf8) {
   while (i < parola.size()) {
     char32_t c = 0;
     if (utf8) {
-      if (!prossimoUtf8(parola, i, c)) return std::nullopt;
+      if (!leggiUtf8(parola, i, c)) return std::nullopt;
     } else {
       c = static_cast<unsigned char>(parola[i++]);
     }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "dict/Utf8.h"
+
 namespace tessaro {
 
 namespace {
@@ -13,40 +15,6 @@ constexpr std::array<char32_t, 32> Alti = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void aggiungiUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// Decodes one UTF-8 character at `i`; returns false on a malformed sequence.
-bool leggiUtf8(std::string_view s, std::size_t& i, char32_t& c) {
-  auto b = static_cast<unsigned char>(s[i]);
-  int n = 0;
-  if (b < 0x80) { c = b; ++i; return true; }
-  if ((b & 0xE0) == 0xC0) { c = b & 0x1F; n = 1; }
-  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; n = 2; }
-  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; n = 3; }
-  else return false;
-  if (i + static_cast<std::size_t>(n) >= s.size()) return false;
-  for (int k = 1; k <= n; ++k) {
-    auto t = static_cast<unsigned char>(s[i + k]);
-    if ((t & 0xC0) != 0x80) return false;
-    c = (c << 6) | (t & 0x3F);
-  }
-  static constexpr char32_t minimo[] = {0, 0x80, 0x800, 0x10000};
-  if (c < minimo[n] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-  i += static_cast<std::size_t>(n) + 1;
-  return true;
-}
 
 }  // namespace
 

@@ -1,22 +1,21 @@
 #include "Affissi.h"
 
+#include "dict/Utf8.h"
+
 #include <array>
 #include <set>
 #include <sstream>
 
 namespace espandi {
 
+// The affix file is UTF-8; a stray byte is taken as it is.
 std::u32string daUtf8(std::string_view s) {
   std::u32string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
-    auto b = static_cast<unsigned char>(s[i]);
-    int n = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : 3;
-    char32_t c = n == 0 ? b : n == 1 ? (b & 0x1F) : n == 2 ? (b & 0x0F) : (b & 0x07);
-    for (int k = 1; k <= n && i + static_cast<std::size_t>(k) < s.size(); ++k)
-      c = (c << 6) | (static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0x3F);
+    char32_t c = 0;
+    if (!tessaro::leggiUtf8(s, i, c)) c = static_cast<unsigned char>(s[i++]);
     out += c;
-    i += static_cast<std::size_t>(n) + 1;
   }
   return out;
 }
@@ -24,23 +23,7 @@ std::u32string daUtf8(std::string_view s) {
 std::string aUtf8(std::u32string_view s) {
   std::string out;
   out.reserve(s.size() + 4);
-  for (char32_t c : s) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  for (char32_t c : s) tessaro::aggiungiUtf8(out, c);
   return out;
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "dict/Utf8.h"
+
 namespace tessaro::lingua {
 namespace {
 
@@ -30,54 +32,13 @@ std::optional<unsigned char> versoByte(char32_t c) {
   return std::nullopt;
 }
 
-// Reads one code point at `i`, advancing it; nullopt on a malformed,
-// overlong or surrogate sequence.
 std::optional<char32_t> leggi(std::string_view s, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) {
-    ++i;
-    return b0;
-  }
-  int seguenti = 0;
   char32_t c = 0;
-  char32_t minimo = 0;
-  if ((b0 & 0xE0) == 0xC0) {
-    seguenti = 1, c = b0 & 0x1F, minimo = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    seguenti = 2, c = b0 & 0x0F, minimo = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    seguenti = 3, c = b0 & 0x07, minimo = 0x10000;
-  } else {
-    return std::nullopt;
-  }
-  if (i + seguenti >= s.size()) return std::nullopt;
-  for (int k = 1; k <= seguenti; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (b & 0x3F);
-  }
-  if (c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-  i += seguenti + 1;
+  if (!leggiUtf8(s, i, c)) return std::nullopt;
   return c;
 }
 
-void scrivi(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
+void scrivi(std::string& out, char32_t c) { aggiungiUtf8(out, c); }
 
 // Valid UTF-8 to code points; an invalid byte becomes U+FFFD so the helpers
 // below never fail (their callers convert with daTestoProgramma first).
