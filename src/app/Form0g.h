@@ -17,12 +17,12 @@
 #include "dict/CaricaDizionari.h"
 #include "history/Storia.h"
 #include "platform/lingua/MotoreLinguistico.h"
-#include "testtools/Anagrammi.h"
 #include "schema/Schema.h"
 #include "schema/Vista.h"
 #include "search/IndiceRicerca.h"
 #include "search/LunghezzaLibera.h"
 #include "search/Trasferimento.h"
+#include "testtools/Anagrammi.h"
 
 class QAction;
 class QLabel;
