@@ -164,7 +164,18 @@ TEST_F(LinguaMotore, OrtografiaSenzaSuggerimentiRapidi) {
   EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
   EXPECT_TRUE(contiene(nomi(r), "ragazzo"));
   EXPECT_TRUE(contiene(nomi(ortografia("scsrivaniaa")), "scrivania"));
-  EXPECT_EQ(ortografia("xqzwt").SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_TRUE(contiene(nomi(ortografia("aereoplano")), "aeroplano"));
+  EXPECT_TRUE(contiene(nomi(ortografia("raggazzi")), "ragazzi"));
+  EXPECT_TRUE(contiene(nomi(ortografia("SCSRIVANIAA")), "SCRIVANIA"));
+  const auto x = ortografia("xqzwt");
+  EXPECT_EQ(x.SpellingErrorType(), wdSpellingNotInDictionary);
+  EXPECT_LE(x.Count(), 2);
+  for (const auto* w : {"qwertyui", "QWERTYUI", "zzzzzzzzzz", "perchee", "aerreoplanno"}) {
+    const auto e = ortografia(w);
+    EXPECT_EQ(e.SpellingErrorType(), wdSpellingNotInDictionary) << w;
+    EXPECT_LE(e.Count(), 5) << w;
+    for (const auto& s : nomi(e)) EXPECT_EQ(s.find_first_of(" -'"), std::string::npos) << s;
+  }
   EXPECT_EQ(ortografia(std::string(300, 'a')).SpellingErrorType(), wdSpellingNotInDictionary);
 }
 

@@ -15,6 +15,7 @@
 #include <unordered_set>
 
 #include "platform/lingua/Contrari.h"
+#include "platform/lingua/IndiceOrtografico.h"
 #include "platform/lingua/Testo.h"
 
 namespace tessaro {
@@ -30,11 +31,34 @@ constexpr std::string_view NomeOrtografia = "it_IT";
 constexpr std::string_view NomiSinonimi[] = {"th_it_IT_v2", "th_it_IT"};
 constexpr std::string_view NomeContrari = "contrari.txt";
 
-// Hunspell's n-gram pass walks the whole dictionary and takes 15-60 ms per
+// Hunspell's n-gram pass walks the whole dictionary and takes 10-60 ms per
 // misspelled word; the other passes (one edit away, accents, split words)
-// take 1-3 ms. The quick engine runs without the n-gram pass and the full
-// one is asked only when the quick one finds nothing.
+// take 1-3 ms. The engine runs Hunspell without the n-gram pass and, when
+// that finds nothing, looks two edits away in its own index of the roots.
 constexpr std::string_view SenzaNgrammi = "\nMAXNGRAMSUGS 0\n";
+
+// As many guesses as Hunspell's n-gram pass gives, and one more.
+constexpr std::size_t MaxSuggerimentiLontani = 5;
+
+// The affix file of the quick engine: the n-gram pass switched off and the
+// MAP table (a, à; e, é, è; ...) left out. Hunspell tries every mix of the
+// mapped letters, 3^6 words for AEREOPLANO (10 ms); its one-letter
+// replacements (TRY) still find a wrong or missing accent.
+std::string affRapido(std::string_view aff) {
+  std::string out;
+  out.reserve(aff.size() + SenzaNgrammi.size());
+  for (std::size_t pos = 0; pos < aff.size();) {
+    auto fine = aff.find('\n', pos);
+    fine = fine == std::string_view::npos ? aff.size() : fine + 1;
+    const std::string_view riga = aff.substr(pos, fine - pos);
+    pos = fine;
+    const bool mappa = riga.starts_with("MAP") && riga.size() > 3 &&
+                       (riga[3] == ' ' || riga[3] == '\t');
+    if (!mappa) out += riga;
+  }
+  out += SenzaNgrammi;
+  return out;
+}
 
 std::string percorso(const std::string& cartella, std::string_view nome) {
   return (std::filesystem::path(cartella) / nome).string();
@@ -129,27 +153,23 @@ bool suggerimentoAmmesso(std::string_view s) {
 struct MotoreLinguistico::Motori {
   std::string aff, dic;
   std::unique_ptr<Hunspell> rapido;    // without the n-gram pass; may be missing
-  std::unique_ptr<Hunspell> completo;  // created on first need when rapido exists
+  std::unique_ptr<Hunspell> completo;  // only when rapido could not be made
+  lingua::IndiceOrtografico indice;    // the roots, with rapido
   std::unique_ptr<MyThes> thes;
   Codifica codOrtografia = Codifica::Utf8;
   Codifica codSinonimi = Codifica::Utf8;
   lingua::ElencoContrari contrari;
 
   Hunspell& base() { return rapido ? *rapido : *completo; }
-  Hunspell& pieno() {
-    if (!completo) completo = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
-    return *completo;
-  }
 
   // Hunspell reads the affix file by name, so the quick variant is handed an
-  // in-memory copy with the n-gram pass switched off: nothing touches disk.
+  // in-memory copy (see affRapido): nothing touches disk.
   static std::unique_ptr<Hunspell> creaRapido(const std::string& aff, const std::string& dic) {
     const auto testo = leggiTutto(aff);
     if (!testo) return nullptr;
     const int fd = memfd_create("tessaro-aff", MFD_CLOEXEC);
     if (fd < 0) return nullptr;
-    std::string contenuto = *testo;
-    contenuto += SenzaNgrammi;
+    const std::string contenuto = affRapido(*testo);
     bool scritto = true;
     for (std::size_t fatto = 0; fatto < contenuto.size();) {
       const auto n = ::write(fd, contenuto.data() + fatto, contenuto.size() - fatto);
@@ -332,6 +352,14 @@ bool MotoreLinguistico::avvia() {
     return false;
   }
   m->codOrtografia = *codO;
+  if (m->rapido) {
+    const auto testoDic = leggiTutto(m->dic);
+    if (!testoDic) {
+      motivo_ = "dizionario ortografico non leggibile: " + m->dic;
+      return false;
+    }
+    m->indice = lingua::IndiceOrtografico::daDic(lingua::daCodifica(*testoDic, m->codOrtografia));
+  }
 
   m->thes = std::make_unique<MyThes>(idx.c_str(), dat.c_str());
   const char* nomeCod = m->thes->get_th_encoding();
@@ -445,7 +473,12 @@ std::optional<SuggerimentiOrtografia> MotoreLinguistico::GetSpellingSuggestions(
 
   r.errore_ = wdSpellingNotInDictionary;
   auto elenco = m.suggerimenti(m.base(), parola);
-  if (elenco.empty() && m.rapido) elenco = m.suggerimenti(m.pieno(), parola);
+  if (elenco.empty() && m.rapido)
+    elenco = m.indice.vicine(parola, MaxSuggerimentiLontani,
+                             [&](const std::string& f) {
+                               const std::string w = m.inOrtografia(f);
+                               return !w.empty() && m.base().spell(w);
+                             });
   for (auto& s : elenco) r.elenco_.push_back(Suggerimento{std::move(s)});
   return r;
 }
