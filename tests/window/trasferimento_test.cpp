@@ -20,32 +20,45 @@ class Trasferimento : public Finestra {
     f->Lists->setListIndex(i);
     f->Lists_Click();
   }
-  const std::string& riga(int r) const { return f->schema.Griglia[static_cast<std::size_t>(r)]; }
-  bool comandiDisabilitati() const {
-    return !f->Command1->isEnabled() && !f->Command2->isEnabled() && !f->Command3->isEnabled() &&
-           !f->Command4->isEnabled();
+  // Loads the dictionary and the grid and searches with the tool from (r, c).
+  void cerca(const std::vector<std::string>& voci, std::vector<std::string> griglia, int r = 0, int c = 0,
+             const char* tasto = "a1") {
+    caricaBase(voci);
+    schemaDa(std::move(griglia));
+    f->Tlb1_ButtonClick(QString::fromLatin1(tasto));
+    clic(r, c);
   }
+  // The user's own edit before the search: an X typed into cell (1, 0).
+  void scriviX() {
+    f->Tlb1_ButtonClick(QStringLiteral("a3"));
+    clic(1, 0);
+    int k = 'X';
+    f->Peri_KeyDown(k, 0);
+    f->Tlb1_ButtonClick(QStringLiteral("a1"));
+  }
+  const std::string& riga(int r) const { return f->schema.Griglia[static_cast<std::size_t>(r)]; }
 };
 
 TEST_F(Trasferimento, CasaPoiCaroEUnAnnullamento) {
-  caricaBase({"CARO", "CASA"});
-  schemaDa({"CA??\x10", "?????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
+  cerca({"CARO", "CASA"}, {"CA??\x10", "?????"});
   ASSERT_EQ(f->Lists->righe(), (QStringList{QStringLiteral("CARO -1"), QStringLiteral("CASA -1")}));
+  // No line selected: nothing happens.
+  f->Lists->setListIndex(-1);
+  f->Lists_Click();
+  EXPECT_EQ(riga(0), "CA??\x10");
+  EXPECT_FALSE(f->Trasferito);
   ASSERT_TRUE(f->Command1->isEnabled());
+
   scegli(1);
   EXPECT_EQ(riga(0), "CASA\x10");
   EXPECT_EQ(f->textb->text(), QStringLiteral("CASA"));
-  EXPECT_EQ(f->EvidCol, 0);
-  EXPECT_EQ(f->EvidRiga, 0);
-  EXPECT_EQ(f->EvidLarg, 4);
-  EXPECT_EQ(f->EvidAlt, 1);
+  EXPECT_EQ((std::vector<int>{f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}), (std::vector<int>{0, 0, 4, 1}));
   EXPECT_EQ(pixel(3.5, 0.05), QColor(Qt::red));
   EXPECT_TRUE(f->Trasferito);
   EXPECT_EQ(f->Modificato, 1);
   EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a7")));
-  EXPECT_TRUE(comandiDisabilitati());
+  EXPECT_FALSE(f->Command1->isEnabled() || f->Command2->isEnabled() || f->Command3->isEnabled() ||
+               f->Command4->isEnabled());
   // The list stays for the next choice.
   EXPECT_EQ(f->Lists->ListCount(), 2);
 
@@ -65,13 +78,8 @@ TEST_F(Trasferimento, CasaPoiCaroEUnAnnullamento) {
 TEST_F(Trasferimento, RitiraSoloLaParolaPrecedente) {
   caricaBase({"CARO", "CASA"});
   schemaDa({"CA??\x10", "?????"});
-  // An edit of the user before the search.
-  f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  clic(1, 0);
-  int k = 'X';
-  f->Peri_KeyDown(k, 0);
+  scriviX();
   ASSERT_EQ(riga(1), "X????");
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
   clic(0, 0);
   scegli(0);
   scegli(1);
@@ -95,10 +103,7 @@ TEST_F(Trasferimento, RitiraSoloLaParolaPrecedente) {
 }
 
 TEST_F(Trasferimento, UnNuovoClicSullaGrigliaRicomincia) {
-  caricaBase({"CARO", "CASA"});
-  schemaDa({"CA??\x10", "CA??\x10"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
+  cerca({"CARO", "CASA"}, {"CA??\x10", "CA??\x10"});
   scegli(1);
   ASSERT_EQ(riga(0), "CASA\x10");
   clic(1, 1);
@@ -115,12 +120,8 @@ TEST_F(Trasferimento, UnaParolaGiaPresenteNonFaRitirareAltro) {
   // Choosing another line then must not take back the user's earlier edit.
   carica({{"base.diz", {"ZETA"}}, {"extra.dic", {"A POSTO", "APPOSTO"}}});
   schemaDa({"A?POSTO", "???????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  clic(1, 0);
-  int k = 'X';
-  f->Peri_KeyDown(k, 0);
+  scriviX();
   ASSERT_EQ(riga(1), "X??????");
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
   clic(0, 0);
   ASSERT_EQ(f->Lists->righe(), (QStringList{QStringLiteral("A POSTO -2"), QStringLiteral("APPOSTO -2")}));
   scegli(0);
@@ -137,47 +138,30 @@ TEST_F(Trasferimento, UnaParolaGiaPresenteNonFaRitirareAltro) {
 }
 
 TEST_F(Trasferimento, InColonna) {
-  caricaBase({"CARO"});
-  schemaDa({"C?", "A?", "??", "??"});
-  f->Tlb1_ButtonClick(QStringLiteral("a2"));
-  clic(1, 0);
+  cerca({"CARO"}, {"C?", "A?", "??", "??"}, 1, 0, "a2");
   ASSERT_EQ(f->Lists->ListCount(), 1);
   scegli(0);
-  EXPECT_EQ(riga(2), "R?");
-  EXPECT_EQ(riga(3), "O?");
-  EXPECT_EQ(f->EvidCol, 0);
-  EXPECT_EQ(f->EvidRiga, 0);
-  EXPECT_EQ(f->EvidLarg, 1);
-  EXPECT_EQ(f->EvidAlt, 4);
+  EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"C?", "A?", "R?", "O?"}));
+  EXPECT_EQ((std::vector<int>{f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}), (std::vector<int>{0, 0, 1, 4}));
 }
 
 TEST_F(Trasferimento, LetteraNellIncrocio) {
-  caricaBase({"ERA", "IRA", "ORA", "RE", "RIO", "RT", "TRA"});
-  schemaDa({"R\x10\x10", "?RA", "?\x10\x10"});
-  f->Tlb1_ButtonClick(QStringLiteral("a6"));
-  clic(1, 0);
+  cerca({"ERA", "IRA", "ORA", "RE", "RIO", "RT", "TRA"}, {"R\x10\x10", "?RA", "?\x10\x10"}, 1, 0, "a6");
   ASSERT_EQ(f->Lists->List(0), QStringLiteral("E (Vert.-1)"));
   scegli(0);
   EXPECT_EQ(riga(1), "ERA");
   EXPECT_EQ(f->textb->text(), QStringLiteral("E"));
-  EXPECT_EQ(f->EvidCol, 0);
-  EXPECT_EQ(f->EvidRiga, 1);
-  EXPECT_EQ(f->EvidLarg, 1);
+  EXPECT_EQ((std::vector<int>{f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}), (std::vector<int>{0, 1, 1, 1}));
   EXPECT_EQ(pixel(0.5, 1.05), QColor(Qt::red));
   scegli(1);
   EXPECT_EQ(riga(1), "IRA");
   f->eseguiStrumento(QStringLiteral("a7"));
-  EXPECT_EQ(riga(1), "?RA");
   // Only the crossing cell was ever written.
-  EXPECT_EQ(riga(0), "R\x10\x10");
-  EXPECT_EQ(riga(2), "?\x10\x10");
+  EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"R\x10\x10", "?RA", "?\x10\x10"}));
 }
 
 TEST_F(Trasferimento, GruppoDiVocaliARotazione) {
-  caricaBase({"BELL%", "BELT!"});
-  schemaDa({"BEL??", "?????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
+  cerca({"BELL%", "BELT!"}, {"BEL??", "?????"});
   ASSERT_EQ(f->Lists->righe(), (QStringList{QStringLiteral("BELL(AEI) -1"), QStringLiteral("BELT(AE) -1")}));
   const char* attese[] = {"BELLA", "BELLE", "BELLI", "BELLA"};
   for (const char* a : attese) {
@@ -195,10 +179,7 @@ TEST_F(Trasferimento, GruppoDiVocaliARotazione) {
 }
 
 TEST_F(Trasferimento, ListeDiTestNonToccanoLaGriglia) {
-  caricaBase({"CARO", "CASA", "MORA", "RAMO", "ROMA"});
-  schemaDa({"CA??\x10", "?????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
+  cerca({"CARO", "CASA", "MORA", "RAMO", "ROMA"}, {"CA??\x10", "?????"});
   scegli(1);
   ASSERT_EQ(riga(0), "CASA\x10");
   const int storia = f->storia.NumStoria;
@@ -226,10 +207,7 @@ TEST_F(Trasferimento, ListeDiTestNonToccanoLaGriglia) {
 }
 
 TEST_F(Trasferimento, ClicVeroSullaLista) {
-  caricaBase({"CARO", "CASA"});
-  schemaDa({"CA??\x10", "?????"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
+  cerca({"CARO", "CASA"}, {"CA??\x10", "?????"});
   ASSERT_EQ(f->Lists->ListCount(), 2);
   ASSERT_TRUE(f->Lists->isVisible());
   const QRect r = f->Lists->visualRect(f->Lists->model()->index(1, 0));
@@ -241,19 +219,6 @@ TEST_F(Trasferimento, ClicVeroSullaLista) {
   QTest::mouseClick(f->Lists->viewport(), Qt::LeftButton, Qt::NoModifier,
                     f->Lists->visualRect(f->Lists->model()->index(0, 0)).center());
   EXPECT_EQ(riga(0), "CARO\x10");
-}
-
-TEST_F(Trasferimento, NienteDaScegliere) {
-  caricaBase({"CARO"});
-  schemaDa({"CA??\x10"});
-  f->Tlb1_ButtonClick(QStringLiteral("a1"));
-  clic(0, 0);
-  // No line selected: nothing happens.
-  f->Lists->setListIndex(-1);
-  f->Lists_Click();
-  EXPECT_EQ(riga(0), "CA??\x10");
-  EXPECT_FALSE(f->Trasferito);
-  EXPECT_TRUE(f->Command1->isEnabled());
 }
 
 }  // namespace
