@@ -171,7 +171,9 @@ TEST(CrossingEquivalenza, IndiceComePercorso) {
       const auto s1 = sugginc(P, accorcia, a.attivi, c1);
       const auto s2 = suggincPercorrendo(P, accorcia, a.attivi, c2);
       ASSERT_EQ(s1.Trovato, s2.Trovato) << P;
-      if (s1.Trovato) ASSERT_EQ(s1.LungTrovata, s2.LungTrovata) << P;
+      if (s1.Trovato) {
+        ASSERT_EQ(s1.LungTrovata, s2.LungTrovata) << P;
+      }
     }
   }
   EXPECT_GT(voci, prove / 4);

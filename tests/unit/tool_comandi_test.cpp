@@ -80,10 +80,11 @@ class ToolComandi : public ::testing::Test {
       SCOPED_TRACE(nome);
       EXPECT_EQ(esegui(k.args), k.codice) << err;
       EXPECT_EQ(out, k.out);
-      if (k.codice == 2)
+      if (k.codice == 2) {
         EXPECT_NE(err.find(k.err), std::string::npos) << err;
-      else
+      } else {
         EXPECT_EQ(err, k.err);
+      }
     }
   }
 

@@ -199,14 +199,20 @@ TEST_F(StrumentiTest, SinonimiEContrari) {
   EXPECT_EQ(f->schema.Griglia, prima);
   EXPECT_EQ(f->storia.NumStoria, storia);
 
-  // An unknown word, and an empty field, change nothing.
-  for (const QString& parola : {QStringLiteral("xqzwt"), QString(), QStringLiteral(" ")}) {
-    strumento(parola, "a10");
-    EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")}));
+  // An unknown word; then an empty field changes nothing.
+  const auto nessuno = [&](const QString& parola) {
+    EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")})) << parola.toStdString();
     EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" nessun Sin./Cont. "), QStringLiteral(" ")}));
-    EXPECT_EQ(env->beeps, 1) << parola.toStdString();
-    clicca(1);
-    EXPECT_EQ(f->textb->text(), parola);
+    EXPECT_EQ(env->beeps, 1);
+  };
+  strumento(QStringLiteral("xqzwt"), "a10");
+  nessuno(QStringLiteral("xqzwt"));
+  clicca(1);
+  EXPECT_EQ(f->textb->text(), QStringLiteral("xqzwt"));
+  for (const QString& vuoto : {QString(), QStringLiteral(" ")}) {
+    f->textb->setText(vuoto);
+    f->sinonimi();
+    nessuno(vuoto);
   }
 }
 
