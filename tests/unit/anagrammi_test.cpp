@@ -35,59 +35,39 @@ RisultatoAnagrammi entrambi(const Dizionario& d, std::string_view textb) {
   return piano;
 }
 
-TEST(Anagrammi, RomaNonElencaSeStessa) {
-  const auto d = dizionario({"AMOR", "MORA", "ORMA", "RAMO", "ROMA", "ROMBO"});
-  const auto r = entrambi(d, "roma ");
-  EXPECT_EQ(r.righe, (Righe{"AMOR", "MORA", "ORMA", "RAMO"}));
-  EXPECT_EQ(r.NumRisultati, 4);
-  EXPECT_EQ(r.pannello2, " 4 Anagrammi ");
-  EXPECT_FALSE(r.beep);
-}
-
-TEST(Anagrammi, CodiceFinaleDaUnCandidatoPerVocale) {
-  const auto d = dizionario({"ATTRIC%", "CITRATA"});
-  const auto r = entrambi(d, "CITRATA");
-  EXPECT_EQ(r.righe, (Righe{"ATTRICA"}));
-  EXPECT_EQ(r.pannello2, " 1 Anagramma ");
-  // The code itself is never a letter of a candidate.
-  EXPECT_EQ(entrambi(d, "ATTRIC%").NumRisultati, 0);
-  // With a blank every vowel of the group that fits is listed, in group order.
-  EXPECT_EQ(entrambi(dizionario({"CAS!"}), "CA S").righe, (Righe{"CASA", "CASE"}));
-}
-
-TEST(Anagrammi, LettereRipetuteDevonoRipetersi) {
-  const auto d = dizionario({"AAL", "LAL", "LAA", "ALL"});
-  EXPECT_EQ(entrambi(d, "ALA").righe, (Righe{"AAL", "LAA"}));
-}
-
-TEST(Anagrammi, CommentiMaiElencati) {
-  const auto d = dizionario({"#ROMA", "'ROMA", "AROMA", "#", "'"});
-  EXPECT_EQ(entrambi(d, "AMOR#").NumRisultati, 0);
-  EXPECT_EQ(entrambi(d, "AMOR'").NumRisultati, 0);
-  EXPECT_EQ(entrambi(d, "RO MA").righe, (Righe{"AROMA"}));
-}
-
-TEST(Anagrammi, SpazioComeJolly) {
-  const auto d = dizionario({"ACNE", "CANE", "CARO", "CENA", "ACCE"});
-  EXPECT_EQ(entrambi(d, "CA E").righe, (Righe{"ACNE", "CANE", "CENA", "ACCE"}));
-}
-
-TEST(Anagrammi, CampoVuotoNessunAnagramma) {
-  // Empty lines are entries of length 0: they must not match an empty word.
-  const auto d = dizionario({"ROMA", "", "AMOR"});
-  for (std::string_view textb : {"", "   "}) {
-    const auto r = entrambi(d, textb);
-    EXPECT_EQ(r.righe, (Righe{" ", " nessun Anagramma "}));
-    EXPECT_EQ(r.NumRisultati, 0);
-    EXPECT_EQ(r.pannello2, " nessun Anagramma ");
-    EXPECT_TRUE(r.beep);
+TEST(Anagrammi, ElenchiComeNelDizionario) {
+  const Righe nessuno{" ", " nessun Anagramma "};
+  const struct {
+    const char* nome;
+    Righe voci;
+    bool crlfFinale;
+    const char* parola;
+    Righe attese;
+  } casi[] = {
+      {"non la parola stessa", {"AMOR", "MORA", "ORMA", "RAMO", "ROMA", "ROMBO"}, true, "roma ",
+       {"AMOR", "MORA", "ORMA", "RAMO"}},
+      {"un candidato per vocale", {"ATTRIC%", "CITRATA"}, true, "CITRATA", {"ATTRICA"}},
+      {"il codice non e' una lettera", {"ATTRIC%", "CITRATA"}, true, "ATTRIC%", nessuno},
+      {"blank: le vocali del gruppo in ordine", {"CAS!"}, true, "CA S", {"CASA", "CASE"}},
+      {"blank come jolly", {"ACNE", "CANE", "CARO", "CENA", "ACCE"}, true, "CA E", {"ACNE", "CANE", "CENA", "ACCE"}},
+      {"lettere ripetute", {"AAL", "LAL", "LAA", "ALL"}, true, "ALA", {"AAL", "LAA"}},
+      {"commento #", {"#ROMA", "'ROMA", "AROMA", "#", "'"}, true, "AMOR#", nessuno},
+      {"commento '", {"#ROMA", "'ROMA", "AROMA", "#", "'"}, true, "AMOR'", nessuno},
+      {"commenti saltati", {"#ROMA", "'ROMA", "AROMA", "#", "'"}, true, "RO MA", {"AROMA"}},
+      // Empty lines are entries of length 0: they must not match an empty word.
+      {"campo vuoto", {"ROMA", "", "AMOR"}, true, "", nessuno},
+      {"campo di blank", {"ROMA", "", "AMOR"}, true, "   ", nessuno},
+      {"ultima senza fine riga", {"ROMA", "AMOR"}, false, "ROMA", {"AMOR"}},
+      {"due lettere senza fine riga", {"AL", "LA"}, false, "AL", {"LA"}},
+      {"doppioni", {"RAMO", "MORA", "RAMO"}, true, "ROMA", {"RAMO", "MORA", "RAMO"}},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.nome);
+    const auto r = entrambi(dizionario(k.voci, k.crlfFinale), k.parola);
+    EXPECT_EQ(r.righe, k.attese);
+    EXPECT_EQ(r.NumRisultati, k.attese == nessuno ? 0 : static_cast<int>(k.attese.size()));
+    EXPECT_EQ(r.beep, k.attese == nessuno);
   }
-}
-
-TEST(Anagrammi, UltimaVoceSenzaFineRigaEDoppioni) {
-  EXPECT_EQ(entrambi(dizionario({"ROMA", "AMOR"}, false), "ROMA").righe, (Righe{"AMOR"}));
-  EXPECT_EQ(entrambi(dizionario({"AL", "LA"}, false), "AL").righe, (Righe{"LA"}));
-  EXPECT_EQ(entrambi(dizionario({"RAMO", "MORA", "RAMO"}), "ROMA").righe, (Righe{"RAMO", "MORA", "RAMO"}));
 }
 
 TEST(Anagrammi, IndiceDiUnAltroTestoRipiegaSullaScansione) {

@@ -39,33 +39,29 @@ TEST(ContenitoreDiz, RifiutaFileDanneggiati) {
     std::string dati;
     EsitoDiz atteso;
   };
-  std::vector<Caso> casi;
-  casi.push_back({"vuoto", "", EsitoDiz::troppoCorto});
-  casi.push_back({"solo intestazione parziale", buono.substr(0, 21), EsitoDiz::troppoCorto});
-  casi.push_back({"troncato", buono.substr(0, buono.size() - 5), EsitoDiz::datiDanneggiati});
-  casi.push_back({"senza dati", buono.substr(0, IntestazioneDiz), EsitoDiz::datiDanneggiati});
-  std::string magic = buono;
+  // The good file with a little-endian value of n bytes written at pos.
+  const auto con = [&](std::size_t pos, std::uint64_t v, int n) {
+    std::string d = buono;
+    poni(d, pos, v, n);
+    return d;
+  };
+  std::string magic = buono, crc = buono;
   magic[0] = 'X';
-  casi.push_back({"magic errato", magic, EsitoDiz::magicErrato});
-  std::string testo = "TESSDIC\r\nCASA\r\n";
-  casi.push_back({"testo piano", testo + std::string(30, 'A'), EsitoDiz::magicErrato});
-  std::string versione = buono;
-  poni(versione, 8, 2, 2);
-  casi.push_back({"versione 2", versione, EsitoDiz::versioneIgnota});
-  std::string enorme = buono;
-  poni(enorme, 10, MassimoTestoDiz + 1, 8);
-  casi.push_back({"lunghezza enorme", enorme, EsitoDiz::troppoGrande});
-  std::string massima = buono;
-  poni(massima, 10, ~0ull, 8);
-  casi.push_back({"lunghezza massima", massima, EsitoDiz::troppoGrande});
-  std::string diversa = buono;
-  poni(diversa, 10, campione().size() - 1, 8);
-  casi.push_back({"lunghezza diversa", diversa, EsitoDiz::lunghezzaErrata});
-  std::string crc = buono;
   crc[18] ^= 1;
-  casi.push_back({"checksum", crc, EsitoDiz::checksumErrato});
-  std::string coda = buono + "X";
-  casi.push_back({"dati in coda", coda, EsitoDiz::datiDanneggiati});
+  const Caso casi[] = {
+      {"vuoto", "", EsitoDiz::troppoCorto},
+      {"solo intestazione parziale", buono.substr(0, 21), EsitoDiz::troppoCorto},
+      {"troncato", buono.substr(0, buono.size() - 5), EsitoDiz::datiDanneggiati},
+      {"senza dati", buono.substr(0, IntestazioneDiz), EsitoDiz::datiDanneggiati},
+      {"magic errato", magic, EsitoDiz::magicErrato},
+      {"testo piano", "TESSDIC\r\nCASA\r\n" + std::string(30, 'A'), EsitoDiz::magicErrato},
+      {"versione 2", con(8, 2, 2), EsitoDiz::versioneIgnota},
+      {"lunghezza enorme", con(10, MassimoTestoDiz + 1, 8), EsitoDiz::troppoGrande},
+      {"lunghezza massima", con(10, ~0ull, 8), EsitoDiz::troppoGrande},
+      {"lunghezza diversa", con(10, campione().size() - 1, 8), EsitoDiz::lunghezzaErrata},
+      {"checksum", crc, EsitoDiz::checksumErrato},
+      {"dati in coda", buono + "X", EsitoDiz::datiDanneggiati},
+  };
   for (const Caso& k : casi) {
     std::string letto = "vecchio";
     EXPECT_EQ(decodificaDiz(k.dati, letto), k.atteso) << k.nome;

@@ -55,6 +55,20 @@ Dizionario dizionarioCasuale(Casuale& c) {
   return d;
 }
 
+// One to three random dictionaries in random slots (slot 1 first), most
+// with their index.
+struct AttiviCasuali {
+  std::vector<Dizionario> diz;
+  std::vector<IndiceRicerca> ix;
+  std::vector<DizAttivo> attivi;
+  explicit AttiviCasuali(Casuale& c) {
+    for (int i = c.tra(1, 3); i > 0; --i) diz.push_back(dizionarioCasuale(c));
+    for (const auto& d : diz) ix.push_back(costruisciIndiceRicerca(d));
+    for (std::size_t i = 0; i < diz.size(); ++i)
+      attivi.push_back({i == 0 ? 1 : c.tra(2, 6), &diz[i], c.prob(0.9) ? &ix[i] : nullptr});
+  }
+};
+
 RichiestaRicerca richiestaCasuale(Casuale& c, std::string& R, std::string& RMax) {
   const int L = c.tra(2, 8);
   std::string base;
@@ -81,25 +95,17 @@ TEST(SearchEquivalenza, IndiceComePercorso) {
   Casuale c(20261206);
   std::size_t righeViste = 0, confronti = 0;
   for (int giro = 0; giro < 1500; ++giro) {
-    std::vector<Dizionario> diz;
-    const int nd = c.tra(1, 3);
-    for (int i = 0; i < nd; ++i) diz.push_back(dizionarioCasuale(c));
-    std::vector<IndiceRicerca> ix;
-    for (const auto& d : diz) ix.push_back(costruisciIndiceRicerca(d));
-    std::vector<DizAttivo> attivi;
-    for (int i = 0; i < nd; ++i)
-      attivi.push_back({i == 0 ? 1 : c.tra(2, 6), &diz[static_cast<std::size_t>(i)],
-                        c.prob(0.9) ? &ix[static_cast<std::size_t>(i)] : nullptr});
+    const AttiviCasuali a(c);
     for (int k = 0; k < 40; ++k) {
       std::string R, RMax;
       const auto q = richiestaCasuale(c, R, RMax);
       const std::size_t limite = c.prob(0.4) ? LimiteRisultati : (c.prob(0.5) ? SenzaLimite : static_cast<std::size_t>(c.tra(1, 4)));
       Cedi c1, c2;
-      const auto veloce = cercaVoci(q, attivi, limite, c1);
-      const auto lenta = cercaVociPercorrendo(q, attivi, limite, c2);
+      const auto veloce = cercaVoci(q, a.attivi, limite, c1);
+      const auto lenta = cercaVociPercorrendo(q, a.attivi, limite, c2);
       ASSERT_EQ(veloce.errata, lenta.errata) << R;
       ASSERT_EQ(veloce.righe, lenta.righe) << "giro " << giro << " richiesta " << R << " max " << RMax
-                                           << " limite " << limite << "\n" << diz[0].testo;
+                                           << " limite " << limite << "\n" << a.diz[0].testo;
       righeViste += lenta.righe.size();
       ++confronti;
     }
@@ -123,36 +129,6 @@ Dizionario dizionarioDenso(Casuale& c, std::size_t n) {
   return dizionarioDaRighe(voci, true);
 }
 
-TEST(SearchEquivalenza, DizionarioGrande) {
-  Casuale c(99);
-  const Dizionario d = dizionarioDenso(c, 20000);
-  const IndiceRicerca ix = costruisciIndiceRicerca(d);
-  ASSERT_TRUE(ix.utilizzabile(d));
-  ASSERT_GT(ix.classe(6)->n, 12000u);
-  const DizAttivo attivi[] = {{1, &d, &ix}};
-  std::size_t righe = 0;
-  for (int k = 0; k < 300; ++k) {
-    std::string R;
-    const int L = c.prob(0.7) ? 6 : c.tra(2, 8);
-    for (int i = 0; i < L; ++i) R += c.prob(0.6) ? '?' : c.da("ABCDEFGH");
-    StatoRichiesta st;
-    st.Richiesta = st.RichiestaMax = R;
-    if (c.prob(0.2)) {
-      if (auto e = liberaCoda(st); e.nuovo) st = *e.nuovo;
-    } else if (c.prob(0.2)) {
-      if (auto e = liberaInizio(st); e.nuovo) st = *e.nuovo;
-    }
-    const RichiestaRicerca q{st.Richiesta, st.RichiestaMax, st.TestaLibera.size(), 0};
-    const std::size_t limite = c.prob(0.5) ? LimiteRisultati : SenzaLimite;
-    Cedi c1, c2;
-    const auto a = cercaVoci(q, attivi, limite, c1);
-    const auto b = cercaVociPercorrendo(q, attivi, limite, c2);
-    ASSERT_EQ(a.righe, b.righe) << st.Richiesta << " " << st.RichiestaMax << " " << limite;
-    righe += b.righe.size();
-  }
-  EXPECT_GT(righe, 300u);
-}
-
 std::string modelloCasuale(Casuale& c) {
   const int L = c.tra(2, 7);
   std::string m;
@@ -167,15 +143,7 @@ TEST(CrossingEquivalenza, IndiceComePercorso) {
   Casuale c(777);
   std::size_t voci = 0, prove = 0;
   for (int giro = 0; giro < 1500; ++giro) {
-    std::vector<Dizionario> diz;
-    const int nd = c.tra(1, 3);
-    for (int i = 0; i < nd; ++i) diz.push_back(dizionarioCasuale(c));
-    std::vector<IndiceRicerca> ix;
-    for (const auto& d : diz) ix.push_back(costruisciIndiceRicerca(d));
-    std::vector<DizAttivo> attivi;
-    for (int i = 0; i < nd; ++i)
-      attivi.push_back({i == 0 ? 1 : c.tra(2, 6), &diz[static_cast<std::size_t>(i)],
-                        c.prob(0.9) ? &ix[static_cast<std::size_t>(i)] : nullptr});
+    const AttiviCasuali a(c);
     for (int k = 0; k < 10; ++k) {
       ModelliIncrocio m;
       if (c.prob(0.5)) {
@@ -191,49 +159,70 @@ TEST(CrossingEquivalenza, IndiceComePercorso) {
       }
       const bool accorcia = c.prob(0.6), vocali = c.prob(0.2);
       Cedi c1, c2;
-      const auto a = incrocio(m, vocali, accorcia, attivi, c1);
-      const auto b = incrocioPercorrendo(m, vocali, accorcia, attivi, c2);
-      ASSERT_EQ(a.voci, b.voci) << "giro " << giro << " riga " << m.ModelloRiga << " colonna " << m.ModelloColonna
-                                << " accorcia " << accorcia << "\n" << diz[0].testo;
-      voci += b.voci.size();
+      const auto x = incrocio(m, vocali, accorcia, a.attivi, c1);
+      const auto y = incrocioPercorrendo(m, vocali, accorcia, a.attivi, c2);
+      ASSERT_EQ(x.voci, y.voci) << "giro " << giro << " riga " << m.ModelloRiga << " colonna " << m.ModelloColonna
+                                << " accorcia " << accorcia << "\n" << a.diz[0].testo;
+      voci += y.voci.size();
       ++prove;
 
       std::string P = modelloCasuale(c);
       std::replace(P.begin(), P.end(), '#', c.prob(0.2) ? '*' : c.da(Lettere));
-      const auto x = sugginc(P, accorcia, attivi, c1);
-      const auto y = suggincPercorrendo(P, accorcia, attivi, c2);
-      ASSERT_EQ(x.Trovato, y.Trovato) << P;
-      if (x.Trovato) {
-        ASSERT_EQ(x.LungTrovata, y.LungTrovata) << P;
+      const auto s1 = sugginc(P, accorcia, a.attivi, c1);
+      const auto s2 = suggincPercorrendo(P, accorcia, a.attivi, c2);
+      ASSERT_EQ(s1.Trovato, s2.Trovato) << P;
+      if (s1.Trovato) {
+        ASSERT_EQ(s1.LungTrovata, s2.LungTrovata) << P;
       }
     }
   }
   EXPECT_GT(voci, prove / 4);
 }
 
-TEST(CrossingEquivalenza, DizionarioGrande) {
-  Casuale c(5);
+// One dense dictionary: searches and crossings, in slot 1 and in slot 2.
+TEST(SearchEquivalenza, DizionarioGrande) {
+  Casuale c(99);
   const Dizionario d = dizionarioDenso(c, 20000);
   const IndiceRicerca ix = costruisciIndiceRicerca(d);
+  ASSERT_TRUE(ix.utilizzabile(d));
+  ASSERT_GT(ix.classe(6)->n, 12000u);
   for (int slot : {1, 2}) {
     const DizAttivo attivi[] = {{slot, &d, &ix}};
-    std::size_t voci = 0;
-    for (int k = 0; k < 40; ++k) {
+    std::size_t righe = 0, voci = 0;
+    for (int k = 0; k < 150; ++k) {
+      std::string R;
+      const int L = c.prob(0.7) ? 6 : c.tra(2, 8);
+      for (int i = 0; i < L; ++i) R += c.prob(0.6) ? '?' : c.da("ABCDEFGH");
+      StatoRichiesta st;
+      st.Richiesta = st.RichiestaMax = R;
+      if (c.prob(0.2)) {
+        if (auto e = liberaCoda(st); e.nuovo) st = *e.nuovo;
+      } else if (c.prob(0.2)) {
+        if (auto e = liberaInizio(st); e.nuovo) st = *e.nuovo;
+      }
+      const RichiestaRicerca q{st.Richiesta, st.RichiestaMax, st.TestaLibera.size(), 0};
+      const std::size_t limite = c.prob(0.5) ? LimiteRisultati : SenzaLimite;
+      Cedi c1, c2;
+      const auto a = cercaVoci(q, attivi, limite, c1);
+      const auto b = cercaVociPercorrendo(q, attivi, limite, c2);
+      ASSERT_EQ(a.righe, b.righe) << st.Richiesta << " " << st.RichiestaMax << " " << limite;
+      righe += b.righe.size();
+      if (k % 4 != 0) continue;
       ModelliIncrocio m;
       for (std::string* x : {&m.ModelloRiga, &m.ModelloColonna}) {
-        const int L = c.prob(0.7) ? 6 : c.tra(3, 8);
-        for (int i = 0; i < L; ++i) *x += c.prob(0.6) ? '?' : c.da("ABCDEFGH");
-        (*x)[static_cast<std::size_t>(c.tra(0, L - 1))] = '#';
+        const int Lx = c.prob(0.7) ? 6 : c.tra(3, 8);
+        for (int i = 0; i < Lx; ++i) *x += c.prob(0.6) ? '?' : c.da("ABCDEFGH");
+        (*x)[static_cast<std::size_t>(c.tra(0, Lx - 1))] = '#';
         if (x->find_first_not_of("?#") == std::string::npos) (*x)[x->find('?')] = 'A';
       }
       const bool accorcia = c.prob(0.5);
-      Cedi c1, c2;
-      const auto a = incrocio(m, false, accorcia, attivi, c1);
-      const auto b = incrocioPercorrendo(m, false, accorcia, attivi, c2);
-      ASSERT_EQ(a.voci, b.voci) << m.ModelloRiga << " " << m.ModelloColonna << " " << accorcia;
-      voci += b.voci.size();
+      const auto x = incrocio(m, false, accorcia, attivi, c1);
+      const auto y = incrocioPercorrendo(m, false, accorcia, attivi, c2);
+      ASSERT_EQ(x.voci, y.voci) << m.ModelloRiga << " " << m.ModelloColonna << " " << accorcia;
+      voci += y.voci.size();
     }
-    EXPECT_GT(voci, 40u);
+    EXPECT_GT(righe, 150u);
+    EXPECT_GT(voci, 38u);
   }
 }
 

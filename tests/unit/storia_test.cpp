@@ -9,6 +9,17 @@
 namespace tessaro {
 namespace {
 
+// An undo or redo step as one line: success, the touched cells in order, the
+// new cursor, the two buttons (. unchanged, + enabled, x disabled) and panel 2.
+std::string passo(const EsitoPasso& e) {
+  const auto cella = [](const Casella& c) { return std::to_string(c.riga) + "," + std::to_string(c.colonna); };
+  const auto tasto = [](StatoPulsante s) { return s == StatoPulsante::Abilita ? '+' : s == StatoPulsante::Disabilita ? 'x' : '.'; };
+  std::string t = e.riuscito ? "ok" : "KO";
+  for (const Casella& c : e.toccate) t += " " + cella(c);
+  t += " > " + (e.corrente ? cella(*e.corrente) : "-") + " " + tasto(e.a7) + tasto(e.a8) + " [" + e.pannello2 + "]";
+  return t;
+}
+
 class StoriaTest : public ::testing::Test {
  protected:
   StoriaTest() { s.crea(5, 5); }
@@ -29,60 +40,40 @@ class StoriaTest : public ::testing::Test {
   Storia st;
 };
 
-TEST_F(StoriaTest, StessaLetteraNonRegistraNulla) {
+TEST_F(StoriaTest, StessaLetteraOFuoriSchemaNonRegistra) {
   ASSERT_TRUE(digita(1, 1, 'A').registrata);
+  EXPECT_FALSE(st.svuotaSeAlLimite());  // not at the limit
   const auto e = digita(1, 1, 'A');
-  EXPECT_TRUE(e.invariata);
-  EXPECT_FALSE(e.registrata);
-  EXPECT_FALSE(e.segnaModifica);
+  EXPECT_TRUE(e.invariata && !e.registrata && !e.segnaModifica);
   EXPECT_EQ(st.NumStoria, 3);
-}
-
-TEST_F(StoriaTest, FuoriSchemaNonRegistraMaSegnaLaModifica) {
+  // Out of the grid: nothing recorded, but the change is still flagged.
   const Schema prima = s;
   for (auto [r, c] : {std::pair{5, 0}, {0, 5}, {-1, 0}, {0, -1}, {INT_MIN, INT_MAX}, {1000, 2}}) {
-    const auto e = digita(r, c, 'Z');
-    EXPECT_FALSE(e.invariata);
-    EXPECT_FALSE(e.registrata);
-    EXPECT_TRUE(e.segnaModifica) << r << "," << c;
+    const auto x = digita(r, c, 'Z');
+    EXPECT_TRUE(!x.invariata && !x.registrata && x.segnaModifica) << r << "," << c;
   }
-  EXPECT_EQ(st.NumStoria, 0);
+  EXPECT_EQ(st.NumStoria, 3);
   EXPECT_EQ(s.Griglia, prima.Griglia);
 }
 
 TEST_F(StoriaTest, CaneDigitatoSiAnnullaUnaLetteraAllaVolta) {
-  const std::string cane = "CANE";
-  for (int c = 0; c < 4; ++c) digita(0, c, cane[static_cast<std::size_t>(c)]);
+  for (int c = 0; c < 4; ++c) digita(0, c, "CANE"[c]);
   EXPECT_EQ(riga(0), "CANE?");
   const char* attesi[] = {"CAN??", "CA???", "C????", "?????"};
   for (int n = 4; n >= 1; --n) {
-    const auto e = st.annulla(s);
-    ASSERT_TRUE(e.riuscito);
+    const std::string k = std::to_string(n - 1);
+    EXPECT_EQ(passo(st.annulla(s)), "ok 0," + k + " > 0," + k + " " + (n == 1 ? "x" : ".") + "+ [ Annullo n. " +
+                                        std::to_string(n) + " ]");
     EXPECT_EQ(riga(0), attesi[4 - n]);
-    EXPECT_EQ(e.toccate, std::vector<Casella>({{0, n - 1}}));
-    EXPECT_EQ(e.corrente, (Casella{0, n - 1}));
-    EXPECT_EQ(e.pannello2, " Annullo n. " + std::to_string(n) + " ");
-    EXPECT_EQ(e.a8, StatoPulsante::Abilita);
-    EXPECT_EQ(e.a7, n == 1 ? StatoPulsante::Disabilita : StatoPulsante::Invariato);
   }
 }
 
 TEST_F(StoriaTest, TrasferimentoSiAnnullaESiRipristinaInUnColpo) {
   trasferisci(2, 0, "CASA");
-  auto u = st.annulla(s);
+  EXPECT_EQ(passo(st.annulla(s)), "ok 2,3 2,2 2,1 2,0 > 2,0 x+ [ Annullo n. 1 ]");
   EXPECT_EQ(riga(2), "?????");
-  EXPECT_EQ(u.toccate, std::vector<Casella>({{2, 3}, {2, 2}, {2, 1}, {2, 0}}));
-  EXPECT_EQ(u.pannello2, " Annullo n. 1 ");
-  EXPECT_EQ(u.a7, StatoPulsante::Disabilita);
-
-  auto r = st.ripristina(s);
+  EXPECT_EQ(passo(st.ripristina(s)), "ok 2,0 2,1 2,2 2,3 > 2,3 +x [ Ripristino n. 4 ]");
   EXPECT_EQ(riga(2), "CASA?");
-  EXPECT_EQ(r.toccate, std::vector<Casella>({{2, 0}, {2, 1}, {2, 2}, {2, 3}}));
-  EXPECT_EQ(r.corrente, (Casella{2, 3}));
-  EXPECT_EQ(r.pannello2, " Ripristino n. 4 ");
-  EXPECT_EQ(r.a7, StatoPulsante::Abilita);
-  EXPECT_EQ(r.a8, StatoPulsante::Disabilita);
-
   // The exchanged codes still undo correctly a second time.
   st.annulla(s);
   EXPECT_EQ(riga(2), "?????");
@@ -93,8 +84,7 @@ TEST_F(StoriaTest, TrasferimentoSuCaselleGiaPieneRegistraSoloLeCambiate) {
   digita(0, 1, 'A');
   trasferisci(0, 0, "CASA");
   EXPECT_EQ(st.NumStoria, 12);
-  const auto e = st.annulla(s);
-  EXPECT_EQ(e.toccate, std::vector<Casella>({{0, 3}, {0, 2}}));
+  EXPECT_EQ(st.annulla(s).toccate, std::vector<Casella>({{0, 3}, {0, 2}}));
   EXPECT_EQ(riga(0), "CA???");
   st.annulla(s);
   EXPECT_EQ(riga(0), "C????");
@@ -107,25 +97,20 @@ TEST_F(StoriaTest, NuovaModificaDopoAnnulloTagliaIlRipristino) {
   digita(3, 3, CellaNera);
   EXPECT_EQ(st.TopStoria, st.NumStoria);
   const Schema prima = s;
-  const auto r = st.ripristina(s);
-  EXPECT_TRUE(r.toccate.empty());
-  EXPECT_EQ(r.a8, StatoPulsante::Disabilita);
+  EXPECT_EQ(passo(st.ripristina(s)), "ok > - +x [ Ripristino n. 2 ]");
   EXPECT_EQ(s.Griglia, prima.Griglia);
-  EXPECT_EQ(r.pannello2, " Ripristino n. 2 ");
 }
 
 TEST_F(StoriaTest, LaCentunesimaModificaSvuotaLaStoriaEVieneRegistrataDaSola) {
   for (int i = 0; i < 100; ++i) {
     const auto e = digita(i % 5, (i / 5) % 5, static_cast<char>('A' + i / 25));
-    ASSERT_TRUE(e.registrata);
-    ASSERT_FALSE(e.azzerata) << i;
+    ASSERT_TRUE(e.registrata && !e.azzerata) << i;
   }
   EXPECT_EQ(st.NumStoria, LimiteStoria);
   const Schema alLimite = s;
 
   const auto e = digita(4, 4, 'Z');
-  EXPECT_TRUE(e.azzerata);
-  EXPECT_TRUE(e.registrata);
+  EXPECT_TRUE(e.azzerata && e.registrata);
   EXPECT_EQ(st.NumStoria, 3);
   EXPECT_EQ(st.TopStoria, 3);
   EXPECT_EQ(st.Slot[0], 1004);
@@ -133,23 +118,15 @@ TEST_F(StoriaTest, LaCentunesimaModificaSvuotaLaStoriaEVieneRegistrataDaSola) {
 
   digita(0, 0, 'Q');
   st.annulla(s);
-  auto u2 = st.annulla(s);
-  EXPECT_EQ(u2.a7, StatoPulsante::Disabilita);
+  EXPECT_EQ(st.annulla(s).a7, StatoPulsante::Disabilita);
   EXPECT_EQ(s.Griglia, alLimite.Griglia);
   // Nothing older can be undone.
-  const auto u3 = st.annulla(s);
-  EXPECT_TRUE(u3.toccate.empty());
+  EXPECT_TRUE(st.annulla(s).toccate.empty());
   EXPECT_EQ(s.Griglia, alLimite.Griglia);
-}
 
-TEST_F(StoriaTest, SvuotaSeAlLimiteSoloAlLimite) {
-  digita(0, 0, 'A');
-  EXPECT_FALSE(st.svuotaSeAlLimite());
-  EXPECT_EQ(st.NumStoria, 3);
   st.NumStoria = st.TopStoria = LimiteStoria;
   EXPECT_TRUE(st.svuotaSeAlLimite());
-  EXPECT_EQ(st.NumStoria, 0);
-  EXPECT_EQ(st.TopStoria, 0);
+  EXPECT_EQ(st.NumStoria + st.TopStoria, 0);
 }
 
 TEST_F(StoriaTest, RevertDelTrasferimentoNonMuoveIlCursore) {
@@ -169,9 +146,7 @@ TEST_F(StoriaTest, GruppoIniziatoPrimaDelloSvuotamentoSiEsaurisceAZero) {
   st.SegnoGruppo = 0;  // the group opened before the limit
   st.aggior(s, 0, 0, 'A');
   st.aggior(s, 0, 1, 'B');
-  const auto u = st.annulla(s);
-  EXPECT_TRUE(u.riuscito);
-  EXPECT_EQ(u.toccate.size(), 2u);
+  EXPECT_EQ(passo(st.annulla(s)), "ok 0,1 0,0 > 0,0 x+ [ Annullo n. 1 ]");
   EXPECT_EQ(st.NumStoria, 0);
   EXPECT_EQ(riga(0), "?????");
 }
@@ -181,19 +156,15 @@ TEST_F(StoriaTest, RecordDanneggiatoDaFallimentoSenzaScrivere) {
   trasferisci(0, 0, "ABC");
   Schema piccolo;
   piccolo.crea(2, 2);
-  const auto e = st.annulla(piccolo);  // column 2 is outside a 2 x 2 grid
-  EXPECT_FALSE(e.riuscito);
-  EXPECT_TRUE(e.pannello2.empty());
-  EXPECT_TRUE(e.toccate.empty());
+  EXPECT_EQ(passo(st.annulla(piccolo)), "KO > - .. []");  // column 2 is outside a 2 x 2 grid
   EXPECT_EQ(st.NumStoria, 9);
-
-  st.Slot[6] = 40;  // row 40
-  EXPECT_FALSE(st.annulla(s).riuscito);
-  st.Slot[6] = -7;
-  EXPECT_FALSE(st.annulla(s).riuscito);
-  st.Slot[6] = 0;
-  st.Slot[8] = 300;  // no character has this code
-  EXPECT_FALSE(st.annulla(s).riuscito);
+  // Row 40, row -7, a code no character has.
+  for (auto [i, v] : {std::pair{6, 40}, {6, -7}, {8, 300}}) {
+    const auto vecchio = st.Slot[i];
+    st.Slot[i] = v;
+    EXPECT_FALSE(st.annulla(s).riuscito) << i << "=" << v;
+    st.Slot[i] = vecchio;
+  }
   EXPECT_EQ(riga(0), "ABC??");
 }
 
@@ -207,8 +178,7 @@ TEST_F(StoriaTest, RecordDanneggiatoAMetaGruppoLasciaStoriaCoerente) {
   EXPECT_EQ(riga(0), "A????");
   EXPECT_EQ(st.NumStoria, 3);
   // The cells changed back are redone correctly.
-  const auto r = st.ripristina(s);
-  EXPECT_TRUE(r.riuscito);
+  EXPECT_TRUE(st.ripristina(s).riuscito);
   EXPECT_EQ(riga(0), "ABC??");
 }
 
@@ -219,8 +189,7 @@ TEST_F(StoriaTest, ContatoriFuoriMisuraNonIndirizzanoRecord) {
   EXPECT_FALSE(st.ripristina(s).riuscito);
   st.NumStoria = -3;
   const auto e = digita(1, 1, 'B');  // treated as a full history
-  EXPECT_TRUE(e.azzerata);
-  EXPECT_TRUE(e.registrata);
+  EXPECT_TRUE(e.azzerata && e.registrata);
   EXPECT_EQ(st.NumStoria, 3);
   st.annulla(s);
   EXPECT_EQ(riga(1), "?????");

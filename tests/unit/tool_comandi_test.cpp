@@ -19,12 +19,30 @@
 namespace tessaro {
 namespace {
 
+// One run: arguments, exit status, stdout, and stderr (the whole text; for a
+// usage error, status 2, a part of it).
+struct Caso {
+  std::vector<std::string> args;
+  int codice;
+  std::string out;
+  std::string err;
+};
+
 class ToolComandi : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string m = (std::filesystem::temp_directory_path() / "tessaro-comandi-XXXXXX").string();
     ASSERT_NE(::mkdtemp(m.data()), nullptr);
     dir_ = m;
+    // The base dictionary in its container, a plain one with LF line ends and
+    // a byte-order mark, as a user's editor might leave it.
+    dizionario("base.diz", {"ALA", "BELL%", "CANE", "CAS!", "CASALE", "PANE", "RANE", "TISANE"});
+    crea("altro.dic", "\xEF\xBB\xBF" "CANE\nCAS!\nCASA\nMANE\n\xC0NE\n");
+    crea("disordine.dic", "CAS!\r\nCANE\r\nALA\r\n");
+    dizionario("inc.dic", {"ALA", "ALE", "CAIRO", "CAN", "CAS!", "CASTA", "ENE", "OSE", "PIE", "UNE"});
+    dizionario("uno.diz", {"ZETA"});
+    dizionario("ana.diz", {"'AMOR", "ACNE", "AMOR", "ATTRIC%", "LAL", "MORA", "ORMA", "RAMO", "ROMA"});
+    crea("rotto.diz", "TESSDIZ");
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -33,16 +51,14 @@ class ToolComandi : public ::testing::Test {
   void dizionario(const std::string& nome, std::initializer_list<std::string> voci) {
     std::string testo;
     for (const auto& v : voci) testo += v + "\r\n";
-    if (nome.ends_with(".diz")) testo = codificaDiz(testo);
-    crea(nome, testo);
+    crea(nome, nome.ends_with(".diz") ? codificaDiz(testo) : testo);
   }
   void crea(const std::string& nome, const std::string& dati) {
     std::ofstream(dir_ / nome, std::ios::binary) << dati;
   }
   std::string p(const std::string& nome) const { return (dir_ / nome).string(); }
 
-  // Runs tessaro-diz with the arguments, each quoted for the shell; keeps
-  // stdout and stderr.
+  // Runs tessaro-diz with the arguments, each quoted for the shell.
   int esegui(const std::vector<std::string>& argomenti) {
     std::string cmd = TESSARO_BIN_DIR "/tessaro-diz";
     for (const std::string& a : argomenti) {
@@ -57,226 +73,145 @@ class ToolComandi : public ::testing::Test {
     err = leggiFileIntero(dir_ / "err.txt", t) ? t : "<illeggibile>";
     return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
   }
+  void verifica(const std::vector<Caso>& casi) {
+    for (const Caso& k : casi) {
+      std::string nome;
+      for (const auto& a : k.args) nome += a.substr(a.rfind('/') + 1) + " ";
+      SCOPED_TRACE(nome);
+      EXPECT_EQ(esegui(k.args), k.codice) << err;
+      EXPECT_EQ(out, k.out);
+      if (k.codice == 2) {
+        EXPECT_NE(err.find(k.err), std::string::npos) << err;
+      } else {
+        EXPECT_EQ(err, k.err);
+      }
+    }
+  }
 
   std::filesystem::path dir_;
   std::string out, err;
 };
 
-// ---- cerca
-
-class ToolComandiCerca : public ToolComandi {
- protected:
-  void SetUp() override {
-    ToolComandi::SetUp();
-    // The base dictionary in its container, a plain one with LF line ends and
-    // a byte-order mark, as a user's editor might leave it.
-    dizionario("base.diz", {"ALA", "BELL%", "CANE", "CAS!", "CASALE", "PANE", "RANE", "TISANE"});
-    crea("altro.dic", "\xEF\xBB\xBF" "CANE\nCAS!\nCASA\nMANE\n\xC0NE\n");
-  }
-};
-
-TEST_F(ToolComandiCerca, RigheComeNellElenco) {
-  const struct {
-    std::vector<std::string> args;
-    const char* righe;
-  } casi[] = {
-      {{"?ANE"}, "CANE -1\nPANE -1\nRANE -1\nCANE -2\nMANE -2\n"},
+TEST_F(ToolComandi, CercaRigheComeNellElenco) {
+  const std::string B = p("base.diz"), A = p("altro.dic");
+  verifica({
+      {{"cerca", "?ANE", B, A}, 0, "CANE -1\nPANE -1\nRANE -1\nCANE -2\nMANE -2\n", ""},
       // The base dictionary's final group is shown, or narrowed to the
       // request's last letter; the plain dictionary's "!" is an entry byte.
-      {{"?AS?"}, "CAS(AE) -1\nCAS! -2\nCASA -2\n"},
-      {{"?ASE"}, "CASE -1\nCAS! -2\n"},
-      {{"?ASO"}, "CAS! -2\n"},
-      {{"CA??"}, "CANE -1\nCAS(AE) -1\nCANE -2\nCAS! -2\nCASA -2\n"},
+      {{"cerca", "?AS?", B, A}, 0, "CAS(AE) -1\nCAS! -2\nCASA -2\n", ""},
+      {{"cerca", "?ASE", B, A}, 0, "CASE -1\nCAS! -2\n", ""},
+      {{"cerca", "?ASO", B, A}, 0, "CAS! -2\n", ""},
+      {{"cerca", "CA??", B, A}, 0, "CANE -1\nCAS(AE) -1\nCANE -2\nCAS! -2\nCASA -2\n", ""},
       // Free tail: up to --max cells, and "*" never narrows the group.
-      {{"--max", "6", "CA*"}, "CANE -1\nCAS(AE) -1\nCASALE -1\nCANE -2\nCAS! -2\nCASA -2\n"},
-      {{"CA*"}, ""},
+      {{"cerca", "--max", "6", "CA*", B, A}, 0,
+       "CANE -1\nCAS(AE) -1\nCASALE -1\nCANE -2\nCAS! -2\nCASA -2\n", ""},
+      {{"cerca", "CA*", B, A}, 0, "", ""},
       // Free head: blanks put each entry at the end of a six-cell slot.
-      {{"--max", "6", "*ANE"}, "  CANE -1\n  PANE -1\n  RANE -1\nTISANE -1\n  CANE -2\n  MANE -2\n"},
+      {{"cerca", "--max", "6", "*ANE", B, A}, 0,
+       "  CANE -1\n  PANE -1\n  RANE -1\nTISANE -1\n  CANE -2\n  MANE -2\n", ""},
       // The dictionary bytes come out as they are (Windows-1252); a UTF-8
       // request is taken in that code page.
-      {{"?NE"}, "\xC0NE -2\n"},
-      {{"\xC3\x80N?"}, "\xC0NE -2\n"},
-      {{"ZZ?"}, ""},
-  };
-  for (const auto& k : casi) {
-    std::vector<std::string> a{"cerca"};
-    a.insert(a.end(), k.args.begin(), k.args.end());
-    a.push_back(p("base.diz"));
-    a.push_back(p("altro.dic"));
-    EXPECT_EQ(esegui(a), 0) << k.args.back() << err;
-    EXPECT_EQ(out, k.righe) << k.args.back();
-    EXPECT_EQ(err, "") << k.args.back();
-  }
+      {{"cerca", "?NE", B, A}, 0, "\xC0NE -2\n", ""},
+      {{"cerca", "\xC3\x80N?", B, A}, 0, "\xC0NE -2\n", ""},
+      {{"cerca", "ZZ?", B, A}, 0, "", ""},
+      // The first name is slot 1, with its vowel groups, whatever its extension.
+      {{"cerca", "?AS?", A, B}, 0, "CAS(AE) -1\nCASA -1\nCAS! -2\n", ""},
+      {{"cerca", "?AS?", B}, 0, "CAS(AE) -1\n", ""},
+      // Out of sequence: a warning, and the search runs all the same.
+      {{"cerca", "CA??", p("disordine.dic")}, 0, "CAS(AE) -1\nCANE -1\n",
+       "tessaro-diz: disordine.dic: la voce \"CANE\" \xC3\xA8 fuori sequenza\n"
+       "tessaro-diz: disordine.dic: la voce \"ALA\" \xC3\xA8 fuori sequenza\n"},
+      {{"cerca", "?ANE", B, B, B, B, B, B}, 0,
+       "CANE -1\nPANE -1\nRANE -1\nCANE -2\nPANE -2\nRANE -2\nCANE -3\nPANE -3\nRANE -3\n"
+       "CANE -4\nPANE -4\nRANE -4\nCANE -5\nPANE -5\nRANE -5\nCANE -6\nPANE -6\nRANE -6\n", ""},
+  });
 }
 
-TEST_F(ToolComandiCerca, SlotNellOrdineDeiNomi) {
-  // The first name is slot 1, with its vowel groups, whatever its extension.
-  ASSERT_EQ(esegui({"cerca", "?AS?", p("altro.dic"), p("base.diz")}), 0) << err;
-  EXPECT_EQ(out, "CAS(AE) -1\nCASA -1\nCAS! -2\n");
-  ASSERT_EQ(esegui({"cerca", "?AS?", p("base.diz")}), 0) << err;
-  EXPECT_EQ(out, "CAS(AE) -1\n");
-}
-
-TEST_F(ToolComandiCerca, FuoriSequenzaAvvisaECercaComunque) {
-  crea("disordine.dic", "CAS!\r\nCANE\r\nALA\r\n");
-  ASSERT_EQ(esegui({"cerca", "CA??", p("disordine.dic")}), 0) << err;
-  EXPECT_EQ(out, "CAS(AE) -1\nCANE -1\n");
-  EXPECT_EQ(err,
-            "tessaro-diz: disordine.dic: la voce \"CANE\" \xC3\xA8 fuori sequenza\n"
-            "tessaro-diz: disordine.dic: la voce \"ALA\" \xC3\xA8 fuori sequenza\n");
-}
-
-TEST_F(ToolComandiCerca, CinquantaRigheSenonEstesa) {
+TEST_F(ToolComandi, CercaCinquantaRigheSenonEstesa) {
   std::string testo;
   for (char b = 'A'; b <= 'C'; ++b)
     for (char c = 'A'; c <= 'Z'; ++c) testo += std::string{'A', b, c} + "\r\n";
   crea("molti.dic", testo);  // 78 entries AAA..ACZ
-  ASSERT_EQ(esegui({"cerca", "A??", p("molti.dic")}), 0) << err;
-  ASSERT_EQ(std::count(out.begin(), out.end(), '\n'), 50);
-  EXPECT_TRUE(out.starts_with("AAA -1\nAAB -1\n"));
-  EXPECT_TRUE(out.ends_with("\nABX -1\n"));
-  ASSERT_EQ(esegui({"cerca", "--estesa", "A??", p("molti.dic")}), 0) << err;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 78);
+  const std::string M = p("molti.dic");
+  const auto righe = [&] { return std::count(out.begin(), out.end(), '\n'); };
+  ASSERT_EQ(esegui({"cerca", "A??", M}), 0) << err;
+  EXPECT_EQ(righe(), 50);
+  EXPECT_TRUE(out.starts_with("AAA -1\nAAB -1\n") && out.ends_with("\nABX -1\n")) << out;
+  ASSERT_EQ(esegui({"cerca", "--estesa", "A??", M}), 0) << err;
+  EXPECT_EQ(righe(), 78);
   EXPECT_TRUE(out.ends_with("\nACZ -1\n"));
   // The cap counts the lines of every dictionary together.
-  ASSERT_EQ(esegui({"cerca", "?C?", p("molti.dic"), p("molti.dic"), p("molti.dic")}), 0) << err;
-  ASSERT_EQ(std::count(out.begin(), out.end(), '\n'), 50);
-  EXPECT_TRUE(out.starts_with("ACA -1\n"));
+  ASSERT_EQ(esegui({"cerca", "?C?", M, M, M}), 0) << err;
+  EXPECT_EQ(righe(), 50);
+  EXPECT_TRUE(out.starts_with("ACA -1\n") && out.ends_with("\nACX -2\n")) << out;
   EXPECT_NE(out.find("\nACZ -1\nACA -2\n"), std::string::npos);
-  EXPECT_TRUE(out.ends_with("\nACX -2\n"));
 }
 
-TEST_F(ToolComandiCerca, RichiestaErrataEUsoErrato) {
-  for (const char* r : {"CANE", "?", "????", "", "*"}) {
-    EXPECT_EQ(esegui({"cerca", r, p("base.diz")}), 1) << r;
-    EXPECT_EQ(out, "") << r;
-    EXPECT_EQ(err, " Richiesta errata! \n") << r;
-  }
-  const std::vector<std::string> usi[] = {
-      {"cerca"},
-      {"cerca", "?ANE"},
-      {"cerca", "--max"},
-      {"cerca", "--max", "0", "CA*", "x.dic"},
-      {"cerca", "--max", "sei", "CA*", "x.dic"},
-      {"cerca", "--max", "3", "CAN*", "x.dic"},  // shorter than the request
-      {"cerca", "--boh", "?ANE", "x.dic"},
-  };
-  for (const auto& u : usi) {
-    EXPECT_EQ(esegui(u), 2) << u.back();
-    EXPECT_EQ(out, "");
-    EXPECT_NE(err.find("uso: tessaro-diz cerca"), std::string::npos) << err;
-  }
-  EXPECT_EQ(esegui({"cerca", "?ANE", p("manca.dic")}), 2);
-  EXPECT_NE(err.find("il file non esiste"), std::string::npos) << err;
-  crea("rotto.diz", "TESSDIZ");
-  EXPECT_EQ(esegui({"cerca", "?ANE", p("rotto.diz")}), 2);
-  EXPECT_EQ(out, "");
-  const std::string b = p("base.diz");
-  EXPECT_EQ(esegui({"cerca", "?ANE", b, b, b, b, b, b, b}), 2);
-  EXPECT_NE(err.find("al massimo 6 dizionari"), std::string::npos) << err;
-  EXPECT_EQ(esegui({"cerca", "?ANE", b, b, b, b, b, b}), 0) << err;
-  EXPECT_EQ(out, "CANE -1\nPANE -1\nRANE -1\nCANE -2\nPANE -2\nRANE -2\nCANE -3\nPANE -3\nRANE -3\n"
-                 "CANE -4\nPANE -4\nRANE -4\nCANE -5\nPANE -5\nRANE -5\nCANE -6\nPANE -6\nRANE -6\n");
-}
-
-// ---- incrocio
-
-class ToolComandiIncrocio : public ToolComandi {
- protected:
-  void SetUp() override {
-    ToolComandi::SetUp();
-    dizionario("base.dic", {"ALA", "ALE", "CAIRO", "CAN", "CAS!", "CASTA", "ENE", "OSE", "PIE", "UNE"});
-    dizionario("uno.diz", {"ZETA"});
-  }
-};
-
-TEST_F(ToolComandiIncrocio, LettereComeNellElenco) {
-  const struct {
-    std::vector<std::string> args;
-    const char* righe;
-  } casi[] = {
-      {{"CA#??", "?#E"}, "I\nS\n"},
-      {{"--vocali", "CA#??", "?#E"}, "I\n"},
+TEST_F(ToolComandi, IncrocioLettereComeNellElenco) {
+  const std::string I = p("inc.dic"), U = p("uno.diz");
+  verifica({
+      {{"incrocio", "CA#??", "?#E", I, U}, 0, "I\nS\n", ""},
+      {{"incrocio", "--vocali", "CA#??", "?#E", I, U}, 0, "I\n", ""},
       // "Lunghezza Libera": a shorter word that leaves empty cells at the end.
-      {{"--libera", "CA#??", "?#E"}, "I\nN (Oriz.-2)\nS\n"},
-      {{"--libera", "CA#??", "?#E?"}, "I (Vert.-1)\nN (Oriz.-2 / Vert.-1)\nS (Vert.-1)\n"},
-      {{"--vocali", "--libera", "CA#??", "?#E?"}, "I (Vert.-1)\n"},
-      {{"CA#??", "?#E?"}, ""},
+      {{"incrocio", "--libera", "CA#??", "?#E", I, U}, 0, "I\nN (Oriz.-2)\nS\n", ""},
+      {{"incrocio", "--libera", "CA#??", "?#E?", I, U}, 0,
+       "I (Vert.-1)\nN (Oriz.-2 / Vert.-1)\nS (Vert.-1)\n", ""},
+      {{"incrocio", "--vocali", "--libera", "CA#??", "?#E?", I, U}, 0, "I (Vert.-1)\n", ""},
+      {{"incrocio", "CA#??", "?#E?", I, U}, 0, "", ""},
       // A blank is an empty cell, as the grid reads it.
-      {{"CA# ?", "?#E"}, "I\nS\n"},
-      // The base dictionary's group code stands for its vowels.
-      {{"CAS#", "#LA"}, "A\n"},
-  };
-  for (const auto& k : casi) {
-    std::vector<std::string> a{"incrocio"};
-    a.insert(a.end(), k.args.begin(), k.args.end());
-    a.push_back(p("base.dic"));
-    a.push_back(p("uno.diz"));
-    EXPECT_EQ(esegui(a), 0) << a[1] << " " << a[2] << err;
-    EXPECT_EQ(out, k.righe) << a[1] << " " << a[2];
-    EXPECT_EQ(err, "");
-  }
-  // Out of slot 1 the same entry is taken literally.
-  ASSERT_EQ(esegui({"incrocio", "CAS#", "#LA", p("uno.diz"), p("base.dic")}), 0) << err;
-  EXPECT_EQ(out, "");
+      {{"incrocio", "CA# ?", "?#E", I, U}, 0, "I\nS\n", ""},
+      // The base dictionary's group code stands for its vowels; out of slot 1
+      // the same entry is taken literally.
+      {{"incrocio", "CAS#", "#LA", I, U}, 0, "A\n", ""},
+      {{"incrocio", "CAS#", "#LA", U, I}, 0, "", ""},
+      // Refused models: a run without letters, shorter than two cells, no
+      // crossing cell, a run crossing the other in one cell only.
+      {{"incrocio", "??#??", "?#E", I}, 1, "", " errore CASELLA \n"},
+      {{"incrocio", "CA#??", "#??", I}, 1, "", " errore CASELLA \n"},
+      {{"incrocio", "CA#??", "#", I}, 1, "", " errore CASELLA \n"},
+      {{"incrocio", "CA???", "?#E", I}, 1, "", " errore CASELLA \n"},
+      {{"incrocio", "CA#??", "?EE", I}, 1, "", " errore CASELLA \n"},
+      {{"incrocio", "C##??", "?#E", I}, 1, "", " errore CASELLA \n"},
+  });
 }
-
-TEST_F(ToolComandiIncrocio, ErroreCasellaEUsoErrato) {
-  const std::vector<std::string> rifiutate[] = {
-      {"??#??", "?#E"},  // a run without letters
-      {"CA#??", "#??"},
-      {"CA#??", "#"},    // shorter than two cells
-      {"CA???", "?#E"},  // no crossing cell
-      {"CA#??", "?EE"},
-      {"C##??", "?#E"},  // a run crosses the other in one cell only
-  };
-  for (const auto& r : rifiutate) {
-    EXPECT_EQ(esegui({"incrocio", r[0], r[1], p("base.dic")}), 1) << r[0] << " " << r[1];
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(err, " errore CASELLA \n");
-  }
-  const std::vector<std::string> usi[] = {
-      {"incrocio"},
-      {"incrocio", "CA#??", "?#E"},
-      {"incrocio", "--tutto", "CA#??", "?#E", "base.dic"},
-      {"incrocio", "ca#??", "?#E", "base.dic"},
-      {"incrocio", "CA#??", "?#*", "base.dic"},
-  };
-  for (const auto& u : usi) {
-    EXPECT_EQ(esegui(u), 2) << u.back();
-    EXPECT_EQ(out, "");
-    EXPECT_NE(err.find("uso: tessaro-diz incrocio"), std::string::npos) << err;
-  }
-  EXPECT_NE(err.find("COLONNA: carattere non ammesso \"*\""), std::string::npos) << err;
-  EXPECT_EQ(esegui({"incrocio", "CA#??", "?#E", p("manca.dic")}), 2);
-  EXPECT_EQ(out, "");
-}
-
-// ---- anagrammi
 
 TEST_F(ToolComandi, AnagrammiComeNellElenco) {
-  dizionario("base.diz", {"'AMOR", "ACNE", "AMOR", "ATTRIC%", "LAL", "MORA", "ORMA", "RAMO", "ROMA"});
-  const struct {
-    const char* parola;
-    const char* righe;
-  } casi[] = {
-      {"ROMA", "AMOR\nMORA\nORMA\nRAMO\n"},  // not the word itself
-      {" roma ", "AMOR\nMORA\nORMA\nRAMO\n"},
-      {"citrata", "ATTRICA\n"},
-      {"CA E", "ACNE\n"},  // a blank stands for any one letter
-      {"ALA", " \n nessun Anagramma \n"},
-      {"", " \n nessun Anagramma \n"},
-  };
-  for (const auto& k : casi) {
-    EXPECT_EQ(esegui({"anagrammi", k.parola, p("base.diz")}), 0) << k.parola << err;
-    EXPECT_EQ(out, k.righe) << k.parola;
-    EXPECT_EQ(err, "");
-  }
-  EXPECT_EQ(esegui({"anagrammi", "ROMA"}), 2);
-  EXPECT_NE(err.find("uso: tessaro-diz anagrammi PAROLA BASE"), std::string::npos) << err;
-  EXPECT_EQ(esegui({"anagrammi", "ROMA", p("base.diz"), p("base.diz")}), 2);
-  EXPECT_EQ(esegui({"anagrammi", "ROMA", p("manca.diz")}), 2);
-  EXPECT_EQ(out, "");
+  const std::string D = p("ana.diz");
+  const std::string nessuno = " \n nessun Anagramma \n";
+  verifica({
+      {{"anagrammi", "ROMA", D}, 0, "AMOR\nMORA\nORMA\nRAMO\n", ""},  // not the word itself
+      {{"anagrammi", " roma ", D}, 0, "AMOR\nMORA\nORMA\nRAMO\n", ""},
+      {{"anagrammi", "citrata", D}, 0, "ATTRICA\n", ""},
+      {{"anagrammi", "CA E", D}, 0, "ACNE\n", ""},  // a blank stands for any one letter
+      {{"anagrammi", "ALA", D}, 0, nessuno, ""},
+      {{"anagrammi", "", D}, 0, nessuno, ""},
+  });
+}
+
+TEST_F(ToolComandi, RichiestaErrataEUsoErrato) {
+  const std::string B = p("base.diz"), I = p("inc.dic");
+  std::vector<Caso> casi;
+  for (const char* r : {"CANE", "?", "????", "", "*"})
+    casi.push_back({{"cerca", r, B}, 1, "", " Richiesta errata! \n"});
+  for (const std::vector<std::string>& a : std::initializer_list<std::vector<std::string>>{
+           {"cerca"}, {"cerca", "?ANE"}, {"cerca", "--max"}, {"cerca", "--max", "0", "CA*", "x.dic"},
+           {"cerca", "--max", "sei", "CA*", "x.dic"},
+           {"cerca", "--max", "3", "CAN*", "x.dic"},  // shorter than the request
+           {"cerca", "--boh", "?ANE", "x.dic"}})
+    casi.push_back({a, 2, "", "uso: tessaro-diz cerca"});
+  for (const std::vector<std::string>& a : std::initializer_list<std::vector<std::string>>{
+           {"incrocio"}, {"incrocio", "CA#??", "?#E"}, {"incrocio", "--tutto", "CA#??", "?#E", I},
+           {"incrocio", "ca#??", "?#E", I}, {"incrocio", "CA#??", "?#*", I}})
+    casi.push_back({a, 2, "", "uso: tessaro-diz incrocio"});
+  casi.push_back({{"incrocio", "CA#??", "?#*", I}, 2, "", "COLONNA: carattere non ammesso \"*\""});
+  casi.push_back({{"cerca", "?ANE", p("manca.dic")}, 2, "", "il file non esiste"});
+  casi.push_back({{"incrocio", "CA#??", "?#E", p("manca.dic")}, 2, "", ""});
+  casi.push_back({{"cerca", "?ANE", p("rotto.diz")}, 2, "", ""});
+  casi.push_back({{"cerca", "?ANE", B, B, B, B, B, B, B}, 2, "", "al massimo 6 dizionari"});
+  casi.push_back({{"anagrammi", "ROMA"}, 2, "", "uso: tessaro-diz anagrammi PAROLA BASE"});
+  casi.push_back({{"anagrammi", "ROMA", p("ana.diz"), p("ana.diz")}, 2, "", ""});
+  casi.push_back({{"anagrammi", "ROMA", p("manca.diz")}, 2, "", ""});
+  verifica(casi);
 }
 
 }  // namespace

@@ -42,6 +42,12 @@ class StrumentiTest : public Finestra {
   }
 
   QStringList righe() const { return f->Lists->righe(); }
+  QStringList pannelli() const { return {f->Stb1->text(2), f->Stb1->text(3)}; }
+  // The TEST field set and a tool run from its toolbar button.
+  void strumento(const QString& parola, const char* pulsante) {
+    f->textb->setText(parola);
+    f->Tlb1_ButtonClick(QString::fromLatin1(pulsante));
+  }
   // A click on line i of the result list.
   void clicca(int i) {
     f->Lists->setListIndex(i);
@@ -63,7 +69,8 @@ class StrumentiTest : public Finestra {
   }
 };
 
-TEST_F(StrumentiTest, AnagrammiConteggioEBevel) {
+TEST_F(StrumentiTest, AnagrammiConteggioBevelEBeep) {
+  const QStringList nessuno{QStringLiteral(" "), QStringLiteral(" nessun Anagramma ")};
   const struct {
     const char* parola;
     QStringList righe;
@@ -73,49 +80,37 @@ TEST_F(StrumentiTest, AnagrammiConteggioEBevel) {
       {"ROMA", {"AMOR", "MORA", "ORMA", "RAMO"}, " 4 Anagrammi ", 4},
       {"citrata", {"ATTRICA"}, " 1 Anagramma ", 1},  // one word per vowel of the group
       {"  ca e ", {"ACNE", "CANE", "CASE"}, " 3 Anagrammi ", 3},  // an inner blank stands for any letter
+      // LAL has two L's: no anagram of ALA. An empty field matches no entry.
+      {"ALA", nessuno, " nessun Anagramma ", 0},
+      {"", nessuno, " nessun Anagramma ", 0},
+      {"   ", nessuno, " nessun Anagramma ", 0},
   };
   for (const auto& k : casi) {
+    SCOPED_TRACE(k.parola);
+    const int beeps = env->beeps;
     f->Stb1->setText(3, QStringLiteral("x"));
     f->Stb1->setBevel(2, StatusBar::Incassato);
     f->textb->setText(QString::fromLatin1(k.parola));
     f->anagrammi();
-    EXPECT_EQ(righe(), k.righe) << k.parola;
-    EXPECT_EQ(f->Stb1->text(2), QString::fromLatin1(k.pannello)) << k.parola;
-    EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+    EXPECT_EQ(righe(), k.righe);
+    EXPECT_EQ(pannelli(), (QStringList{QString::fromLatin1(k.pannello), QStringLiteral(" ")}));
     EXPECT_EQ(f->Stb1->bevel(2), StatusBar::Rialzato);
     EXPECT_EQ(f->NumRisultati, k.numero);
+    EXPECT_EQ(env->beeps, beeps + (k.numero == 0 ? 1 : 0));
   }
-  EXPECT_EQ(env->beeps, 0);
-}
-
-TEST_F(StrumentiTest, NessunAnagrammaDueRigheEBeep) {
-  // LAL has two L's: no anagram of ALA. An empty field matches no entry.
-  for (const char* parola : {"ALA", "", "   "}) {
-    const int beeps = env->beeps;
-    f->textb->setText(QString::fromLatin1(parola));
-    f->anagrammi();
-    EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Anagramma ")})) << parola;
-    EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessun Anagramma "));
-    EXPECT_EQ(f->Stb1->bevel(2), StatusBar::Rialzato);
-    EXPECT_EQ(f->NumRisultati, 0);
-    EXPECT_EQ(env->beeps, beeps + 1) << parola;
-  }
-  // Its message line transfers nothing.
-  f->textb->setText(QStringLiteral("ALA"));
-  f->Tlb1_ButtonClick(QStringLiteral("a9"));
-  ASSERT_EQ(righe().size(), 2);
+  // The message line transfers nothing.
+  strumento(QStringLiteral("ALA"), "a9");
+  ASSERT_EQ(righe(), nessuno);
   clicca(1);
   EXPECT_EQ(f->textb->text(), QStringLiteral("ALA"));
 }
 
 TEST_F(StrumentiTest, AnagrammiDallaBarraELaTrasferenzaNelCampo) {
   rigaConCane();
-  f->textb->setText(QStringLiteral("ROMA"));
-  f->Tlb1_ButtonClick(QStringLiteral("a9"));
+  strumento(QStringLiteral("ROMA"), "a9");
   EXPECT_EQ(f->Modo, 9);
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" ANAGRAMMI di TEST "));
   EXPECT_EQ(righe(), (QStringList{"AMOR", "MORA", "ORMA", "RAMO"}));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" 4 Anagrammi "));
   // A click copies the word into the TEST field; the word in the grid stays.
   clicca(2);
   EXPECT_EQ(f->textb->text(), QStringLiteral("ORMA"));
@@ -123,40 +118,31 @@ TEST_F(StrumentiTest, AnagrammiDallaBarraELaTrasferenzaNelCampo) {
 }
 
 TEST_F(StrumentiTest, FunWordAccendeESpegne) {
-  EXPECT_FALSE(f->FunWord->isChecked());
-  EXPECT_FALSE(pulsantiLingua());
+  EXPECT_FALSE(f->FunWord->isChecked() || pulsantiLingua());
   avviaMotore();
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a10")));
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a11")));
+  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a10")) && f->Tlb1->isEnabled(QStringLiteral("a11")));
   EXPECT_TRUE(env->box.empty());
   // The folder copy of the antonym list is the one in use.
   EXPECT_EQ(QString::fromStdString(f->lingua()->dati().contrari), cartella->filePath(QStringLiteral("contrari.txt")));
-
   // Busy: the menu item does nothing.
   f->Occupato = 2;
   f->FunWord_Click();
   f->Occupato = 0;
-  EXPECT_TRUE(f->FunWord->isChecked());
-  EXPECT_TRUE(f->lingua()->attivo());
+  EXPECT_TRUE(f->FunWord->isChecked() && f->lingua()->attivo());
 
   f->FunWord_Click();
-  EXPECT_FALSE(f->FunWord->isChecked());
-  EXPECT_FALSE(pulsantiLingua());
-  EXPECT_FALSE(f->lingua()->attivo());
+  EXPECT_FALSE(f->FunWord->isChecked() || pulsantiLingua() || f->lingua()->attivo());
   // Switched off, the tools answer as without a link.
   f->textb->setText(QStringLiteral("casa"));
   const int beeps = env->beeps;
   f->sinonimi();
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessun Sin./Cont. "));
   f->ortografia();
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessuna "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" nessuna "), QStringLiteral(" ")}));
   EXPECT_EQ(env->beeps, beeps + 2);
 
-  // On again.
-  f->FunWord_Click();
-  EXPECT_TRUE(f->FunWord->isChecked());
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a11")));
+  f->FunWord_Click();  // on again
+  EXPECT_TRUE(f->FunWord->isChecked() && f->Tlb1->isEnabled(QStringLiteral("a11")));
   EXPECT_TRUE(env->box.empty());
 }
 
@@ -164,16 +150,14 @@ TEST_F(StrumentiTest, FunWordAvvioFallito) {
   // Damaged spelling data in the program folder wins over the system copy.
   creaFile(QStringLiteral("it_IT.aff"), "SET UTF-8\n");
   creaFile(QStringLiteral("it_IT.dic"), "non un numero\ncasa\n");
-  for (int volta = 1; volta <= 2; ++volta) {
+  for (std::size_t volta = 1; volta <= 2; ++volta) {
     f->FunWord_Click();
-    ASSERT_EQ(env->box.size(), static_cast<std::size_t>(volta));
+    ASSERT_EQ(env->box.size(), volta);
     EXPECT_EQ(env->box.back().testo, MsgAvvioFallito);
     EXPECT_EQ(env->box.back().titolo, QStringLiteral("Attenzione!"));
     EXPECT_EQ(env->box.back().stile, 0);
     // The check mark goes back off: the next click tries again.
-    EXPECT_FALSE(f->FunWord->isChecked());
-    EXPECT_FALSE(pulsantiLingua());
-    EXPECT_FALSE(f->lingua()->attivo());
+    EXPECT_FALSE(f->FunWord->isChecked() || pulsantiLingua() || f->lingua()->attivo());
   }
 }
 
@@ -186,21 +170,15 @@ TEST_F(StrumentiTest, SinonimiEContrari) {
       attese.append(QLatin1Char('=') + QString::fromStdString(s).toUpper());
     return attese;
   };
-
   // A word with synonyms and no antonyms.
-  f->textb->setText(QStringLiteral("casa"));
-  f->Tlb1_ButtonClick(QStringLiteral("a10"));
+  strumento(QStringLiteral("casa"), "a10");
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" SINONIMI/CONTRARI di TEST "));
   const QStringList casa = sinonimiDi("casa");
-  ASSERT_FALSE(casa.isEmpty());
   EXPECT_TRUE(casa.contains(QStringLiteral("=ABITAZIONE")));
   EXPECT_EQ(righe(), QStringList{IntestaSinonimi} + casa + QStringList{IntestaContrari});
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" %1 Sin./Cont.").arg(casa.size()));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-
+  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" %1 Sin./Cont.").arg(casa.size()), QStringLiteral(" ")}));
   // A word of the antonym list gives both.
-  f->textb->setText(QStringLiteral("alto"));
-  f->Tlb1_ButtonClick(QStringLiteral("a10"));
+  strumento(QStringLiteral("alto"), "a10");
   const QStringList alto = sinonimiDi("alto");
   EXPECT_EQ(righe(), QStringList{IntestaSinonimi} + alto + (QStringList{IntestaContrari, QStringLiteral(">BASSO")}));
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" %1 Sin./Cont.").arg(alto.size() + 1));
@@ -211,34 +189,30 @@ TEST_F(StrumentiTest, SinonimiEContrari) {
   const auto prima = f->schema.Griglia;
   const auto storia = f->storia.NumStoria;
   const int contrario = static_cast<int>(righe().size()) - 1;
-  clicca(0);
-  EXPECT_EQ(f->textb->text(), QStringLiteral("alto"));
-  clicca(contrario - 1);
-  EXPECT_EQ(f->textb->text(), QStringLiteral("alto"));
-  clicca(1);
-  EXPECT_EQ(f->textb->text(), alto.front().mid(1));
-  clicca(contrario);
-  EXPECT_EQ(f->textb->text(), QStringLiteral("BASSO"));
+  const std::pair<int, QString> clic[] = {
+      {0, QStringLiteral("alto")}, {contrario - 1, QStringLiteral("alto")},
+      {1, alto.front().mid(1)}, {contrario, QStringLiteral("BASSO")}};
+  for (const auto& [riga, testo] : clic) {
+    clicca(riga);
+    EXPECT_EQ(f->textb->text(), testo) << riga;
+  }
   EXPECT_EQ(f->schema.Griglia, prima);
   EXPECT_EQ(f->storia.NumStoria, storia);
 
-  // An unknown word.
-  f->textb->setText(QStringLiteral("xqzwt"));
-  f->Tlb1_ButtonClick(QStringLiteral("a10"));
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")}));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessun Sin./Cont. "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
-  EXPECT_EQ(env->beeps, 1);
+  // An unknown word; then an empty field changes nothing.
+  const auto nessuno = [&](const QString& parola) {
+    EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")})) << parola.toStdString();
+    EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" nessun Sin./Cont. "), QStringLiteral(" ")}));
+    EXPECT_EQ(env->beeps, 1);
+  };
+  strumento(QStringLiteral("xqzwt"), "a10");
+  nessuno(QStringLiteral("xqzwt"));
   clicca(1);
   EXPECT_EQ(f->textb->text(), QStringLiteral("xqzwt"));
-
-  // An empty field changes nothing.
   for (const QString& vuoto : {QString(), QStringLiteral(" ")}) {
     f->textb->setText(vuoto);
     f->sinonimi();
-    EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")}));
-    EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessun Sin./Cont. "));
-    EXPECT_EQ(env->beeps, 1);
+    nessuno(vuoto);
   }
 }
 
@@ -246,36 +220,27 @@ TEST_F(StrumentiTest, Ortografia) {
   rigaConCane();
   avviaMotore();
   const auto prima = f->schema.Griglia;
-
-  f->textb->setText(QStringLiteral("casa"));
-  f->Tlb1_ButtonClick(QStringLiteral("a11"));
+  strumento(QStringLiteral("casa"), "a11");
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" VERIFICA ORTOGRAFICA di TEST "));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" OK Ortografia "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" OK Ortografia "), QStringLiteral(" ")}));
   EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" OK Ortografia ")}));
   clicca(1);
   EXPECT_EQ(f->textb->text(), QStringLiteral("casa"));
 
   // A misspelled word: its suggestions, in upper case, can be taken.
-  f->textb->setText(QStringLiteral("machina"));
-  f->Tlb1_ButtonClick(QStringLiteral("a11"));
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" ERR. Ortografia "));
-  EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+  strumento(QStringLiteral("machina"), "a11");
+  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" ERR. Ortografia "), QStringLiteral(" ")}));
   const QStringList suggerimenti = righe();
-  EXPECT_TRUE(suggerimenti.contains(QStringLiteral("MACCHINA"))) << suggerimenti.join(u',').toStdString();
-  for (const QString& s : suggerimenti) EXPECT_EQ(s, s.toUpper());
+  EXPECT_EQ(suggerimenti.join(u','), suggerimenti.join(u',').toUpper());
   EXPECT_EQ(f->NumSuggerimentiParola, suggerimenti.size());
   clicca(static_cast<int>(suggerimenti.indexOf(QStringLiteral("MACCHINA"))));
   EXPECT_EQ(f->textb->text(), QStringLiteral("MACCHINA"));
   EXPECT_EQ(f->schema.Griglia, prima);
-  EXPECT_EQ(env->beeps, 0);
 
   // Pattern characters are refused without asking and without a beep.
   for (const char* testo : {"?", "CA*A"}) {
-    f->textb->setText(QString::fromLatin1(testo));
-    f->Tlb1_ButtonClick(QStringLiteral("a11"));
-    EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" non valido ")) << testo;
-    EXPECT_EQ(f->Stb1->text(3), QStringLiteral(" "));
+    strumento(QString::fromLatin1(testo), "a11");
+    EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" non valido "), QStringLiteral(" ")})) << testo;
     EXPECT_TRUE(righe().isEmpty());
     EXPECT_EQ(f->NumSuggerimentiParola, 0);
   }
