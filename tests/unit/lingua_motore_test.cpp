@@ -72,15 +72,6 @@ TEST_F(LinguaMotore, SinonimiSenzaContrari) {
   EXPECT_TRUE(i.AntonymList().empty());
 }
 
-TEST_F(LinguaMotore, SinonimiEContrari) {
-  const auto i = sinonimi("alto");
-  ASSERT_GT(i.MeaningCount(), 0);
-  EXPECT_FALSE(i.SynonymList(1).empty());
-  EXPECT_EQ(i.AntonymList(), (Parole{"basso"}));
-  // Symmetric: "basso" is listed only as the antonym of others.
-  EXPECT_TRUE(contiene(sinonimi("basso").AntonymList(), "alto"));
-}
-
 TEST_F(LinguaMotore, SinonimiSoloParoleSingoleSenzaNote) {
   // contagioso: "trasmissibile (di malattia)"; abbacchiato: "in crisi".
   EXPECT_TRUE(contiene(sinonimi("contagioso").SynonymList(1), "trasmissibile"));
@@ -95,30 +86,29 @@ TEST_F(LinguaMotore, SinonimiSoloParoleSingoleSenzaNote) {
   EXPECT_FALSE(contiene(i.SynonymList(1), "in crisi"));
 }
 
-TEST_F(LinguaMotore, MaiuscoleAccentiEForme) {
+// Upper case, missing accents, single-byte text and inflected forms all
+// answer through the thesaurus entry; antonyms follow the form typed.
+TEST_F(LinguaMotore, VociEContrariDelleForme) {
   EXPECT_EQ(sinonimi("CASA").SynonymList(1), sinonimi("casa").SynonymList(1));
-  EXPECT_EQ(sinonimi(" casa ").voce(), "casa");
-  EXPECT_EQ(sinonimi("CITTA").voce(), "città");
-  EXPECT_GT(sinonimi("CITTA").MeaningCount(), 0);
-  EXPECT_EQ(sinonimi("citt\xE0").voce(), "città");  // single-byte text
-  EXPECT_EQ(sinonimi("PERCHE").voce(), "perché");
-  // An inflected form answers through its base form; antonyms follow the form.
-  const auto bella = sinonimi("BELLA");
-  EXPECT_EQ(bella.voce(), "bello");
-  EXPECT_FALSE(bella.SynonymList(1).empty());
-  EXPECT_EQ(bella.AntonymList(), (Parole{"brutta"}));
-  EXPECT_EQ(sinonimi("belli").AntonymList(), (Parole{"brutti"}));
-  EXPECT_EQ(sinonimi("CASE").voce(), "casa");    // not "caso"
-  EXPECT_EQ(sinonimi("LIBRI").voce(), "libro");  // not "librare"
-  EXPECT_EQ(sinonimi("MANI").voce(), "mano");
-  EXPECT_EQ(sinonimi("PARLO").voce(), "parlare");
-  EXPECT_EQ(sinonimi("AMA").voce(), "amare");  // not "amo"
-  const auto alte = sinonimi("ALTE");
-  EXPECT_EQ(alte.voce(), "alto");
-  EXPECT_EQ(alte.AntonymList(), (Parole{"basse"}));
-  EXPECT_EQ(sinonimi("APERTA").AntonymList(), (Parole{"chiusa"}));
-  EXPECT_EQ(sinonimi("GRANDI").AntonymList(), (Parole{"piccolo"}));  // no safe ending
-  EXPECT_EQ(sinonimi("LUCIFERO").voce(), "Lucifero");  // only capitalised in the thesaurus
+  const std::pair<const char*, const char*> voci[] = {
+      {" casa ", "casa"}, {"CITTA", "città"}, {"citt\xE0", "città"}, {"PERCHE", "perché"}, {"BELLA", "bello"},
+      {"CASE", "casa"},       // not "caso"
+      {"LIBRI", "libro"},     // not "librare"
+      {"AMA", "amare"},       // not "amo"
+      {"MANI", "mano"}, {"PARLO", "parlare"}, {"ALTE", "alto"},
+      {"LUCIFERO", "Lucifero"},  // only capitalised in the thesaurus
+  };
+  for (const auto& [parola, voce] : voci) {
+    const auto i = sinonimi(parola);
+    EXPECT_EQ(i.voce(), voce) << parola;
+    EXPECT_FALSE(i.SynonymList(1).empty()) << parola;
+  }
+  const std::pair<const char*, Parole> contrari[] = {
+      {"alto", {"basso"}}, {"basso", {"alto"}}, {"BELLA", {"brutta"}}, {"belli", {"brutti"}},
+      {"ALTE", {"basse"}}, {"APERTA", {"chiusa"}},
+      {"GRANDI", {"piccolo"}},  // no safe ending
+  };
+  for (const auto& [parola, attesi] : contrari) EXPECT_EQ(sinonimi(parola).AntonymList(), attesi) << parola;
 }
 
 TEST_F(LinguaMotore, ParolaSconosciuta) {
@@ -142,41 +132,36 @@ TEST_F(LinguaMotore, OrtografiaCorretta) {
   }
 }
 
-TEST_F(LinguaMotore, OrtografiaErrataConSuggerimenti) {
-  const auto r = ortografia("scrivanio");
-  EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
-  EXPECT_TRUE(contiene(nomi(r), "scrivania"));
-  // "ma china" and "ma-china" are among the dictionary's suggestions.
-  const auto m = ortografia("machina");
-  EXPECT_EQ(m.SpellingErrorType(), wdSpellingNotInDictionary);
-  EXPECT_TRUE(contiene(nomi(m), "macchina"));
-  for (const auto* x : {&r, &m}) {
-    EXPECT_EQ(x->Count(), static_cast<int>(nomi(*x).size()));
-    for (const auto& s : nomi(*x)) EXPECT_EQ(s.find_first_of(" -'"), std::string::npos) << s;
+// Near misspellings, and far ones (two edits: only the full pass with
+// n-grams finds them); suggestions are single words in the case typed.
+// Nonsense gets few suggestions or none.
+TEST_F(LinguaMotore, OrtografiaErrata) {
+  const struct {
+    std::string parola;
+    const char* suggerimento;  // nullptr: any, up to `massimo`
+    int massimo;
+  } casi[] = {
+      {"scrivanio", "scrivania", 99}, {"machina", "macchina", 99},  // "ma china" is not offered
+      {"MACHINA", "MACCHINA", 99},    {"raggazo", "ragazzo", 99},
+      {"scsrivaniaa", "scrivania", 99}, {"aereoplano", "aeroplano", 99},
+      {"raggazzi", "ragazzi", 99},    {"SCSRIVANIAA", "SCRIVANIA", 99},
+      {"xqzwt", nullptr, 2},          {"qwertyui", nullptr, 5},
+      {"QWERTYUI", nullptr, 5},       {"zzzzzzzzzz", nullptr, 5},
+      {"perchee", nullptr, 5},        {"aerreoplanno", nullptr, 5},
+      {std::string(300, 'a'), nullptr, 99},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.parola.substr(0, 12));
+    const auto r = ortografia(k.parola);
+    EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
+    const Parole n = nomi(r);
+    EXPECT_EQ(r.Count(), static_cast<int>(n.size()));
+    EXPECT_LE(r.Count(), k.massimo);
+    if (k.suggerimento != nullptr) {
+      EXPECT_TRUE(contiene(n, k.suggerimento));
+    }
+    for (const auto& x : n) EXPECT_EQ(x.find_first_of(" -'"), std::string::npos) << x;
   }
-  // Upper-case text, upper-case suggestions, still UTF-8.
-  EXPECT_TRUE(contiene(nomi(ortografia("MACHINA")), "MACCHINA"));
-}
-
-TEST_F(LinguaMotore, OrtografiaSenzaSuggerimentiRapidi) {
-  // Two edits away: only the full pass (with n-grams) finds these.
-  const auto r = ortografia("raggazo");
-  EXPECT_EQ(r.SpellingErrorType(), wdSpellingNotInDictionary);
-  EXPECT_TRUE(contiene(nomi(r), "ragazzo"));
-  EXPECT_TRUE(contiene(nomi(ortografia("scsrivaniaa")), "scrivania"));
-  EXPECT_TRUE(contiene(nomi(ortografia("aereoplano")), "aeroplano"));
-  EXPECT_TRUE(contiene(nomi(ortografia("raggazzi")), "ragazzi"));
-  EXPECT_TRUE(contiene(nomi(ortografia("SCSRIVANIAA")), "SCRIVANIA"));
-  const auto x = ortografia("xqzwt");
-  EXPECT_EQ(x.SpellingErrorType(), wdSpellingNotInDictionary);
-  EXPECT_LE(x.Count(), 2);
-  for (const auto* w : {"qwertyui", "QWERTYUI", "zzzzzzzzzz", "perchee", "aerreoplanno"}) {
-    const auto e = ortografia(w);
-    EXPECT_EQ(e.SpellingErrorType(), wdSpellingNotInDictionary) << w;
-    EXPECT_LE(e.Count(), 5) << w;
-    for (const auto& s : nomi(e)) EXPECT_EQ(s.find_first_of(" -'"), std::string::npos) << s;
-  }
-  EXPECT_EQ(ortografia(std::string(300, 'a')).SpellingErrorType(), wdSpellingNotInDictionary);
 }
 
 TEST_F(LinguaMotore, OrtografiaIgnoraMaiuscole) {

@@ -7,20 +7,35 @@
 namespace tessaro {
 namespace {
 
-TEST(SearchValidita, RichiesteErrate) {
+TEST(SearchValidita, RichiesteErrateEValide) {
   for (const char* r : {"CANE", "?", "????", "", "A", "*"}) EXPECT_TRUE(richiestaErrata(r)) << r;
-}
-
-TEST(SearchValidita, RichiesteValide) {
   for (const char* r : {"C?NE", "??N?", "CA*", "*ANE", "?*", "A?"}) EXPECT_FALSE(richiestaErrata(r)) << r;
 }
 
-TEST(SearchMostraVoce, GruppoVocalicoDelBase) {
-  EXPECT_EQ(mostraVoce(1, "CAS!", '?'), "CAS(AE) -1");
-  EXPECT_EQ(mostraVoce(1, "CAS!", 'E'), "CASE -1");
-  EXPECT_EQ(mostraVoce(1, "CAS!", 'A'), "CASA -1");
-  EXPECT_EQ(mostraVoce(1, "CAS!", 'O'), std::nullopt);
-  EXPECT_EQ(mostraVoce(1, "CAS!", '*'), "CAS(AE) -1");  // a free tail never narrows
+// The line for an entry, by slot and by the request's last character.
+TEST(SearchMostraVoce, Righe) {
+  const struct {
+    int slot;
+    const char* voce;
+    char lettera;
+    std::optional<std::string> riga;
+  } casi[] = {
+      {1, "CAS!", '?', "CAS(AE) -1"}, {1, "CAS!", 'E', "CASE -1"}, {1, "CAS!", 'A', "CASA -1"},
+      {1, "CAS!", 'O', std::nullopt}, {1, "CAS!", '*', "CAS(AE) -1"},  // a free tail never narrows
+      // Other dictionaries show the entry as it is; a code in the middle stays.
+      {3, "CAS!", '?', "CAS! -3"}, {3, "CAS!", 'E', "CAS! -3"}, {2, "CANE", 'E', "CANE -2"},
+      {1, "C#NE", 'E', "C#NE -1"},
+      // A final character below "A" that is no code is its own "group".
+      {1, "DELL'", '?', "DELL' -1"}, {1, "DELL'", 'A', std::nullopt}, {2, "DELL'", 'A', "DELL' -2"},
+      {1, "DELLA", 'A', "DELLA -1"},
+      // Free-head blanks stay in front.
+      {1, "  CAS!", 'E', "  CASE -1"}, {2, "  CANE", 'E', "  CANE -2"},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(std::string(k.voce) + " " + k.lettera + " -" + std::to_string(k.slot));
+    EXPECT_EQ(mostraVoce(k.slot, k.voce, k.lettera), k.riga);
+    EXPECT_EQ(mostraVoceElenca(k.slot, k.voce, k.lettera), k.riga.has_value());
+  }
 }
 
 TEST(SearchMostraVoce, TuttiICodici) {
@@ -42,27 +57,6 @@ TEST(SearchMostraVoce, TuttiICodici) {
         EXPECT_EQ(riga, std::nullopt) << codice << v;
     }
   }
-}
-
-TEST(SearchMostraVoce, AltriDizionariMostranoLaVoceComE) {
-  EXPECT_EQ(mostraVoce(3, "CAS!", '?'), "CAS! -3");
-  EXPECT_EQ(mostraVoce(3, "CAS!", 'E'), "CAS! -3");
-  EXPECT_EQ(mostraVoce(2, "CANE", 'E'), "CANE -2");
-}
-
-TEST(SearchMostraVoce, CodiceInMezzoResta) {
-  EXPECT_EQ(mostraVoce(1, "C#NE", 'E'), "C#NE -1");
-  // A final character below "A" that is no code is its own "group".
-  EXPECT_EQ(mostraVoce(1, "DELL'", '?'), "DELL' -1");
-  EXPECT_EQ(mostraVoce(1, "DELL'", 'A'), std::nullopt);
-  EXPECT_FALSE(mostraVoceElenca(1, "DELL'", 'A'));
-  EXPECT_TRUE(mostraVoceElenca(1, "DELLA", 'A'));
-  EXPECT_TRUE(mostraVoceElenca(2, "DELL'", 'A'));
-}
-
-TEST(SearchMostraVoce, BlankDavantiRestano) {
-  EXPECT_EQ(mostraVoce(1, "  CAS!", 'E'), "  CASE -1");
-  EXPECT_EQ(mostraVoce(2, "  CANE", 'E'), "  CANE -2");
 }
 
 TEST(SearchRitento, SoloSenzaRisultatiConCodaVuota) {

@@ -1,6 +1,7 @@
-// The scripting commands of the dictionary tool (cerca, incrocio, anagrammi)
-// run as a program on small dictionaries: the exact lines on stdout, the
-// refusals on stderr and the exit codes.
+// The dictionary tool run as a program on small dictionaries: building,
+// unpacking and checking, and the scripting commands (cerca, incrocio,
+// anagrammi): the exact lines on stdout, the refusals on stderr and the exit
+// codes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -127,24 +128,38 @@ TEST_F(ToolComandi, CercaRigheComeNellElenco) {
   });
 }
 
-TEST_F(ToolComandi, CercaCinquantaRigheSenonEstesa) {
-  std::string testo;
+TEST_F(ToolComandi, BuildUnpackCheck) {
+  crea("a.txt", "# parole\ncasa\ncase\nperch\xC3\xA9\nl'acqua\n");
+  crea("b.txt", "citt\xE0\nCASO\nbella\nbelle\nbelli\nx\n");
+  crea("x.dic", "ALBA\nALA\n");
+  const std::string fuori = "riga 2: la voce \"ALA\" \xC3\xA8 fuori sequenza\nentries: 2\n";
+  verifica({
+      {{"build", "--vowel-groups", "-o", p("base.dic"), p("a.txt"), p("b.txt")}, 0, "",
+       "tessaro-diz: " + p("base.dic") + ": 4 voci, 28 byte\n"},
+      {{"build", "-o", p("piano.diz"), p("a.txt")}, 0, "", "tessaro-diz: " + p("piano.diz") + ": 3 voci, 51 byte\n"},
+      {{"unpack", p("piano.diz"), p("uscita.txt")}, 0, "", ""},
+      {{"check", p("piano.diz")}, 0, "entries: 3\n", ""},
+      {{"check", p("x.dic")}, 1, fuori, ""},
+  });
+  std::string t, testo;
+  EXPECT_TRUE(leggiFileIntero(dir_ / "base.dic", t) && t == "BELL%\r\nCAS)\r\nCITTA\r\nPERCHE\r\n") << t;
+  ASSERT_TRUE(leggiFileIntero(dir_ / "piano.diz", t));
+  ASSERT_EQ(decodificaDiz(t, testo), EsitoDiz::ok);
+  EXPECT_EQ(testo, "CASA\r\nCASE\r\nPERCHE\r\n");
+  EXPECT_TRUE(leggiFileIntero(dir_ / "uscita.txt", t) && t == testo);
+  // No temporary file is left beside the outputs.
+  for (const auto& e : std::filesystem::directory_iterator(dir_)) EXPECT_NE(e.path().filename().string()[0], '.');
+  // The cap of a normal search, lifted by --estesa.
+  std::string molti;
   for (char b = 'A'; b <= 'C'; ++b)
-    for (char c = 'A'; c <= 'Z'; ++c) testo += std::string{'A', b, c} + "\r\n";
-  crea("molti.dic", testo);  // 78 entries AAA..ACZ
-  const std::string M = p("molti.dic");
-  const auto righe = [&] { return std::count(out.begin(), out.end(), '\n'); };
-  ASSERT_EQ(esegui({"cerca", "A??", M}), 0) << err;
-  EXPECT_EQ(righe(), 50);
-  EXPECT_TRUE(out.starts_with("AAA -1\nAAB -1\n") && out.ends_with("\nABX -1\n")) << out;
-  ASSERT_EQ(esegui({"cerca", "--estesa", "A??", M}), 0) << err;
-  EXPECT_EQ(righe(), 78);
-  EXPECT_TRUE(out.ends_with("\nACZ -1\n"));
-  // The cap counts the lines of every dictionary together.
-  ASSERT_EQ(esegui({"cerca", "?C?", M, M, M}), 0) << err;
-  EXPECT_EQ(righe(), 50);
-  EXPECT_TRUE(out.starts_with("ACA -1\n") && out.ends_with("\nACX -2\n")) << out;
-  EXPECT_NE(out.find("\nACZ -1\nACA -2\n"), std::string::npos);
+    for (char c = 'A'; c <= 'Z'; ++c) molti += std::string{'A', b, c} + "\r\n";
+  crea("molti.dic", molti);  // 78 entries AAA..ACZ
+  ASSERT_EQ(esegui({"cerca", "A??", p("molti.dic")}), 0) << err;
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 50);
+  ASSERT_EQ(esegui({"cerca", "--estesa", "A??", p("molti.dic")}), 0) << err;
+  std::string tutte;
+  for (std::size_t i = 0; i < molti.size(); i += 5) tutte += molti.substr(i, 3) + " -1\n";
+  EXPECT_EQ(out, tutte);
 }
 
 TEST_F(ToolComandi, IncrocioLettereComeNellElenco) {
@@ -211,7 +226,17 @@ TEST_F(ToolComandi, RichiestaErrataEUsoErrato) {
   casi.push_back({{"anagrammi", "ROMA"}, 2, "", "uso: tessaro-diz anagrammi PAROLA BASE"});
   casi.push_back({{"anagrammi", "ROMA", p("ana.diz"), p("ana.diz")}, 2, "", ""});
   casi.push_back({{"anagrammi", "ROMA", p("manca.diz")}, 2, "", ""});
+  crea("a.txt", "casa\n");
+  for (const std::vector<std::string>& a : std::initializer_list<std::vector<std::string>>{
+           {}, {"build", "-o"}, {"build", p("a.txt")}, {"build", "--boh", "-o", p("x.dic"), p("a.txt")},
+           {"unpack", p("manca.diz")}, {"check", p("manca.dic")}, {"check", p("rotto.diz")},
+           {"build", "-o", p("nessuna/cartella/x.dic"), p("a.txt")}})
+    casi.push_back({a, 2, "", ""});
+  casi.push_back({{"boh"}, 2, "", "comando sconosciuto"});
+  casi.push_back({{"build", "-o", p("x.dic"), p("manca.txt")}, 2, "", "impossibile leggere"});
+  casi.push_back({{"unpack", p("rotto.diz"), p("o.txt")}, 2, "", "file troppo corto"});
   verifica(casi);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "x.dic"));
 }
 
 }  // namespace

@@ -1,16 +1,10 @@
-// The dictionary tool: the word-list rules it applies, and the tool itself
-// run as a program.
+// The word-list rules of the dictionary tool; the tool itself is run as a
+// program in tool_comandi_test.
 #include "dict/CostruzioneDizionario.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sys/wait.h>
 
-#include "ContenitoreDiz.h"
-#include "dict/CaricaDizionari.h"
 #include "dict/GruppiVocalici.h"
 #include "dict/VerificaDizionario.h"
 
@@ -18,38 +12,16 @@ namespace tessaro {
 namespace {
 
 TEST(VoceDaParola, MaiuscoleEAccentiPiegati) {
-  struct Caso {
-    const char* parola;
-    bool utf8;
-    const char* attesa;  // nullptr: refused
-  };
-  const Caso casi[] = {
-      {"casa", true, "CASA"},
-      {"perch\xC3\xA9", true, "PERCHE"},
-      {"citt\xC3\xA0", true, "CITTA"},
-      {"\xC3\x88RA", true, "ERA"},
-      {"per\xC3\xB2", true, "PERO"},
-      {"virt\xC3\xB9", true, "VIRTU"},
-      {"cos\xC3\xAC", true, "COSI"},
-      {"citt\xE0", false, "CITTA"},      // Latin-1
-      {"\xD2\xD3\xF2\xF3", false, "OOOO"},
-      {"l'acqua", true, nullptr},
-      {"Ch\xC3\xA2tillon", true, nullptr},
-      {"a", true, nullptr},
-      {"\xC3\xA0", true, nullptr},        // one letter after folding
-      {"ab1", true, nullptr},
-      {"due parole", true, nullptr},
-      {"\xC3", true, nullptr},            // broken UTF-8
-  };
-  for (const Caso& k : casi) {
-    auto v = voceDaParola(k.parola, k.utf8);
-    if (k.attesa == nullptr) {
-      EXPECT_FALSE(v.has_value()) << k.parola;
-    } else {
-      ASSERT_TRUE(v.has_value()) << k.parola;
-      EXPECT_EQ(*v, k.attesa);
-    }
-  }
+  const std::pair<const char*, const char*> utf8[] = {
+      {"casa", "CASA"}, {"perch\xC3\xA9", "PERCHE"}, {"citt\xC3\xA0", "CITTA"}, {"\xC3\x88RA", "ERA"},
+      {"per\xC3\xB2", "PERO"}, {"virt\xC3\xB9", "VIRTU"}, {"cos\xC3\xAC", "COSI"}};
+  for (const auto& [parola, voce] : utf8) EXPECT_EQ(voceDaParola(parola, true), voce) << parola;
+  EXPECT_EQ(voceDaParola("citt\xE0", false), "CITTA");  // Latin-1
+  EXPECT_EQ(voceDaParola("\xD2\xD3\xF2\xF3", false), "OOOO");
+  // Refused: apostrophe, other accents, one letter (also after folding),
+  // digits, blanks, broken UTF-8.
+  for (const char* parola : {"l'acqua", "Ch\xC3\xA2tillon", "a", "\xC3\xA0", "ab1", "due parole", "\xC3"})
+    EXPECT_FALSE(voceDaParola(parola, true)) << parola;
 }
 
 TEST(ListaParole, RigheCommentiEBom) {
@@ -111,79 +83,6 @@ TEST(Verifica, ProblemiSegnalati) {
   ASSERT_EQ(e.problemi.size(), 1u);
   EXPECT_EQ(e.problemi[0].riga, 2u);
   EXPECT_EQ(e.problemi[0].testo, "la voce \"ALA\" \xC3\xA8 fuori sequenza");
-}
-
-// The tool as a program: exit status and output files.
-class ProgrammaDiz : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string m = (std::filesystem::temp_directory_path() / "tessaro-tool-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(m.data()), nullptr);
-    dir_ = m;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  void crea(const std::string& nome, const std::string& dati) {
-    std::ofstream(dir_ / nome, std::ios::binary) << dati;
-  }
-  int esegui(const std::string& argomenti) {
-    std::string cmd = std::string(TESSARO_BIN_DIR "/tessaro-diz ") + argomenti + " > " +
-                      (dir_ / "out.txt").string() + " 2> " + (dir_ / "err.txt").string();
-    int r = std::system(cmd.c_str());
-    return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-  }
-  std::string file(const std::string& nome) {
-    std::string t;
-    leggiFileIntero(dir_ / nome, t);
-    return t;
-  }
-  std::string p(const std::string& nome) { return (dir_ / nome).string(); }
-  std::filesystem::path dir_;
-};
-
-TEST_F(ProgrammaDiz, BuildConGruppiDaUtf8ELatin1) {
-  crea("a.txt", "# parole\ncasa\ncase\nperch\xC3\xA9\nl'acqua\n");
-  crea("b.txt", "citt\xE0\nCASO\nbella\nbelle\nbelli\nx\n");
-  ASSERT_EQ(esegui("build --vowel-groups -o " + p("base.dic") + " " + p("a.txt") + " " + p("b.txt")), 0)
-      << file("err.txt");
-  EXPECT_EQ(file("base.dic"), "BELL%\r\nCAS)\r\nCITTA\r\nPERCHE\r\n");
-  ASSERT_EQ(esegui("build -o " + p("piano.diz") + " " + p("a.txt")), 0);
-  std::string testo;
-  ASSERT_EQ(decodificaDiz(file("piano.diz"), testo), EsitoDiz::ok);
-  EXPECT_EQ(testo, "CASA\r\nCASE\r\nPERCHE\r\n");
-  ASSERT_EQ(esegui("unpack " + p("piano.diz") + " " + p("uscita.txt")), 0);
-  EXPECT_EQ(file("uscita.txt"), testo);
-  EXPECT_EQ(esegui("check " + p("piano.diz")), 0);
-  EXPECT_EQ(file("out.txt"), "entries: 3\n");
-  // No temporary file is left beside the outputs.
-  int n = 0;
-  for (const auto& e : std::filesystem::directory_iterator(dir_)) n += e.path().filename().string()[0] == '.';
-  EXPECT_EQ(n, 0);
-}
-
-TEST_F(ProgrammaDiz, CheckEsito1ConProblemi) {
-  crea("x.dic", "ALBA\nALA\n");
-  EXPECT_EQ(esegui("check " + p("x.dic")), 1);
-  EXPECT_EQ(file("out.txt"), "riga 2: la voce \"ALA\" \xC3\xA8 fuori sequenza\nentries: 2\n");
-}
-
-TEST_F(ProgrammaDiz, UsoErratoEFileIllegibili) {
-  EXPECT_EQ(esegui(""), 2);
-  EXPECT_EQ(esegui("boh"), 2);
-  EXPECT_NE(file("err.txt").find("comando sconosciuto"), std::string::npos);
-  EXPECT_EQ(esegui("build -o"), 2);
-  EXPECT_EQ(esegui("build " + p("a.txt")), 2);
-  EXPECT_EQ(esegui("build --boh -o " + p("x.dic") + " " + p("a.txt")), 2);
-  EXPECT_EQ(esegui("build -o " + p("x.dic") + " " + p("manca.txt")), 2);
-  EXPECT_NE(file("err.txt").find("impossibile leggere"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "x.dic"));
-  EXPECT_EQ(esegui("unpack " + p("manca.diz")), 2);
-  crea("rotto.diz", "TESSDIZ");
-  EXPECT_EQ(esegui("unpack " + p("rotto.diz") + " " + p("o.txt")), 2);
-  EXPECT_NE(file("err.txt").find("file troppo corto"), std::string::npos);
-  EXPECT_EQ(esegui("check " + p("rotto.diz")), 2);
-  EXPECT_EQ(esegui("check " + p("manca.dic")), 2);
-  crea("a.txt", "casa\n");
-  EXPECT_EQ(esegui("build -o " + p("nessuna/cartella/x.dic") + " " + p("a.txt")), 2);
 }
 
 }  // namespace
