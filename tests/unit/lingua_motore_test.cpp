@@ -199,25 +199,18 @@ class LinguaCartella : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(LinguaCartella, DatiMancantiAvvioFallito) {
-  auto c = cartelle();
-  c.cartelleOrtografia = {(dir_ / "manca").string()};
-  MotoreLinguistico senzaOrtografia(c);
-  EXPECT_FALSE(senzaOrtografia.avvia());
-  EXPECT_FALSE(senzaOrtografia.attivo());
-  EXPECT_NE(senzaOrtografia.motivo().find("it_IT"), std::string::npos);
-  EXPECT_FALSE(senzaOrtografia.SynonymInfo("casa"));
-  EXPECT_FALSE(senzaOrtografia.GetSpellingSuggestions("casa"));
-
-  c = cartelle();
-  c.cartelleSinonimi = {(dir_ / "manca").string()};
-  MotoreLinguistico senzaSinonimi(c);
-  EXPECT_FALSE(senzaSinonimi.avvia());
-  EXPECT_NE(senzaSinonimi.motivo().find("th_it_IT"), std::string::npos);
-  EXPECT_FALSE(senzaSinonimi.GetSpellingSuggestions("casa"));
-}
-
-TEST_F(LinguaCartella, DizionarioGuastoAvvioFallito) {
+TEST_F(LinguaCartella, DatiMancantiOGuastiAvvioFallito) {
+  auto senzaOrtografia = cartelle(), senzaSinonimi = cartelle();
+  senzaOrtografia.cartelleOrtografia = {(dir_ / "manca").string()};
+  senzaSinonimi.cartelleSinonimi = {(dir_ / "manca").string()};
+  for (const auto& [c, motivo] : {std::pair{senzaOrtografia, "it_IT"}, {senzaSinonimi, "th_it_IT"}}) {
+    MotoreLinguistico m(c);
+    EXPECT_FALSE(m.avvia());
+    EXPECT_FALSE(m.attivo());
+    EXPECT_NE(m.motivo().find(motivo), std::string::npos) << m.motivo();
+    EXPECT_FALSE(m.SynonymInfo("casa"));
+    EXPECT_FALSE(m.GetSpellingSuggestions("casa"));
+  }
   scrivi("it_IT.aff", "SET UTF-8\n");
   scrivi("it_IT.dic", "non un numero\nparola\n");
   MotoreLinguistico m(cartelle());

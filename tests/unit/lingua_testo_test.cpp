@@ -5,24 +5,18 @@
 namespace tessaro::lingua {
 namespace {
 
-TEST(LinguaTesto, CodificheRiconosciute) {
-  EXPECT_EQ(codificaDaNome("UTF-8"), Codifica::Utf8);
-  EXPECT_EQ(codificaDaNome("utf-8 "), Codifica::Utf8);
-  EXPECT_EQ(codificaDaNome("ISO8859-1"), Codifica::SingoloByte);
-  EXPECT_EQ(codificaDaNome("ISO8859-15"), Codifica::SingoloByte);
-  EXPECT_EQ(codificaDaNome("microsoft-cp1252"), Codifica::SingoloByte);
+TEST(LinguaTesto, CodificheEUtf8Valido) {
+  for (const char* n : {"UTF-8", "utf-8 "}) EXPECT_EQ(codificaDaNome(n), Codifica::Utf8) << n;
+  for (const char* n : {"ISO8859-1", "ISO8859-15", "microsoft-cp1252"})
+    EXPECT_EQ(codificaDaNome(n), Codifica::SingoloByte) << n;
   EXPECT_FALSE(codificaDaNome("KOI8-R"));
   EXPECT_FALSE(codificaDaNome(""));
-}
-
-TEST(LinguaTesto, Utf8NonValidoRiconosciuto) {
   EXPECT_TRUE(utf8Valido("città"));
   EXPECT_TRUE(utf8Valido(""));
-  EXPECT_FALSE(utf8Valido("citt\xE0"));        // Latin-1 byte
-  EXPECT_FALSE(utf8Valido("\xC0\xAF"));        // overlong "/"
-  EXPECT_FALSE(utf8Valido("a\xE0\x80"));       // cut short at the end
-  EXPECT_FALSE(utf8Valido("\xED\xA0\x80"));    // surrogate
-  EXPECT_FALSE(utf8Valido("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+  // A Latin-1 byte, an overlong "/", cut short at the end, a surrogate,
+  // beyond U+10FFFF.
+  for (const char* t : {"citt\xE0", "\xC0\xAF", "a\xE0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+    EXPECT_FALSE(utf8Valido(t)) << t;
 }
 
 TEST(LinguaTesto, TestoDelProgrammaDiventaUtf8) {
@@ -53,18 +47,9 @@ TEST(LinguaTesto, MaiuscoleEMinuscole) {
   EXPECT_FALSE(haMinuscole("CASA1"));
 }
 
-TEST(LinguaTesto, SoloLettere) {
-  EXPECT_TRUE(soloLettere("perché"));
-  EXPECT_TRUE(soloLettere("Lucifero"));
-  EXPECT_FALSE(soloLettere(""));
-  EXPECT_FALSE(soloLettere("in crisi"));
-  EXPECT_FALSE(soloLettere("uomo-rana"));
-  EXPECT_FALSE(soloLettere("all'altezza"));
-  EXPECT_FALSE(soloLettere("ecc."));
-  EXPECT_FALSE(soloLettere("a1"));
-}
-
-TEST(LinguaTesto, SpaziEsterni) {
+TEST(LinguaTesto, SoloLettereESpaziEsterni) {
+  for (const char* t : {"perché", "Lucifero"}) EXPECT_TRUE(soloLettere(t)) << t;
+  for (const char* t : {"", "in crisi", "uomo-rana", "all'altezza", "ecc.", "a1"}) EXPECT_FALSE(soloLettere(t)) << t;
   EXPECT_EQ(senzaSpaziEsterni("  casa\t\r\n"), "casa");
   EXPECT_EQ(senzaSpaziEsterni(" in crisi "), "in crisi");
   EXPECT_EQ(senzaSpaziEsterni("   "), "");
@@ -74,9 +59,7 @@ TEST(LinguaTesto, AccentoFinaleMancante) {
   EXPECT_EQ(conAccentoFinale("citta"), (std::vector<std::string>{"città"}));
   EXPECT_EQ(conAccentoFinale("PERCHE"), (std::vector<std::string>{"PERCHÈ", "PERCHÉ"}));
   EXPECT_EQ(conAccentoFinale("virtu"), (std::vector<std::string>{"virtù"}));
-  EXPECT_TRUE(conAccentoFinale("cantar").empty());
-  EXPECT_TRUE(conAccentoFinale("città").empty());
-  EXPECT_TRUE(conAccentoFinale("").empty());
+  for (const char* t : {"cantar", "città", ""}) EXPECT_TRUE(conAccentoFinale(t).empty()) << t;
 }
 
 TEST(LinguaTesto, FormeBaseIndovinate) {
