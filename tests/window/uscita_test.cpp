@@ -35,30 +35,21 @@ TEST_F(Uscita, SenzaModificheNonChiedeNulla) {
 
 // "Esci" and the window's close ask the same question: Annulla and Sì with
 // the save dialog cancelled go on, No ends without saving.
-const std::pair<int, bool> Risposte[] = {{msg::AnsCancel, false}, {msg::AnsYes, false}, {msg::AnsNo, true}};
-
-TEST_F(Uscita, EsciConLeTreRisposte) {
+TEST_F(Uscita, EsciEChiusuraConLeTreRisposte) {
   f->Modificato = 1;
-  for (const auto& [risposta, fine] : Risposte) {
-    env->risposte = {risposta};
+  const std::pair<int, bool> risposte[] = {{msg::AnsCancel, false}, {msg::AnsYes, false}, {msg::AnsNo, true}};
+  for (const auto& [risposta, fine] : risposte) {
+    SCOPED_TRACE(risposta);
+    env->risposte = {risposta, risposta};
     f->menuEsci_Click();
-    EXPECT_EQ(env->terminato, fine) << risposta;
+    EXPECT_EQ(env->terminato, fine);
+    EXPECT_EQ(f->close(), fine);
+    EXPECT_EQ(f->isVisible(), !fine);
   }
-  EXPECT_EQ(env->box.size(), 3u);
-  EXPECT_EQ(env->dialoghi.size(), 1u);
-
-}
-
-TEST_F(Uscita, ChiusuraConLeTreRisposte) {
-  f->Modificato = 1;
-  for (const auto& [risposta, fine] : Risposte) {
-    env->risposte = {risposta};
-    EXPECT_EQ(f->close(), fine) << risposta;
-    EXPECT_EQ(f->isVisible(), !fine) << risposta;
-  }
-  ASSERT_EQ(env->box.size(), 3u);
+  // No gives the changes up: the close after it asks nothing more.
+  ASSERT_EQ(env->box.size(), 5u);
   EXPECT_EQ(env->box[0].stile, 19);
-  EXPECT_EQ(env->dialoghi.size(), 1u);
+  EXPECT_EQ(env->dialoghi.size(), 2u);
 }
 
 TEST_F(Uscita, EsciDopoAverSalvato) {
