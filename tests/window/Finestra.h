@@ -75,16 +75,21 @@ class Finestra : public ::testing::Test {
   // gets the container) into a fresh program folder, makes it the current
   // folder and runs the loader as the timer would.
   void carica(const std::map<std::string, std::vector<std::string>>& dizionari) {
-    cartella = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(cartella->isValid());
+    std::map<std::string, std::string> file;
     for (const auto& [nome, voci] : dizionari) {
       std::string testo;
       for (const auto& v : voci) testo += v + "\r\n";
-      if (nome.size() > 4 && nome.compare(nome.size() - 4, 4, ".diz") == 0) testo = codificaDiz(testo);
-      QFile file(cartella->filePath(QString::fromStdString(nome)));
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write(testo.data(), static_cast<qint64>(testo.size()));
+      const bool diz = nome.size() > 4 && nome.compare(nome.size() - 4, 4, ".diz") == 0;
+      file[nome] = diz ? codificaDiz(testo) : testo;
     }
+    caricaGrezzi(file);
+  }
+  // The same with the files' bytes as given.
+  void caricaGrezzi(const std::map<std::string, std::string>& file) {
+    cartella = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(cartella->isValid());
+    for (const auto& [nome, byte] : file)
+      scrivi(cartella->filePath(QString::fromStdString(nome)), QByteArray::fromStdString(byte));
     if (cartellaPrima.isEmpty()) cartellaPrima = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(cartella->path()));
     f->CartellaProg = cartella->path();
@@ -131,6 +136,11 @@ class Finestra : public ::testing::Test {
     Testi v;
     for (const auto& b : env->box) v.push_back((b.titolo + '|' + QString::number(b.stile) + '|' + b.testo).toStdString());
     return v;
+  }
+  static void scrivi(const QString& p, const QByteArray& byte) {
+    QFile file(p);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(byte), byte.size());
   }
   static QByteArray leggi(const QString& p) {
     QFile file(p);

@@ -40,22 +40,6 @@ class Dizionari : public Finestra {
 
   static QString scratch() { return QString::fromStdString(cartellaScratch().string()); }
 
-  // Writes the files byte for byte (no container is added) into a fresh
-  // program folder and runs the loader as the timer would.
-  void caricaGrezzi(const std::map<std::string, std::string>& file) {
-    cartella = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(cartella->isValid());
-    for (const auto& [nome, byte] : file) {
-      QFile out(cartella->filePath(QString::fromStdString(nome)));
-      ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-      ASSERT_EQ(out.write(byte.data(), static_cast<qint64>(byte.size())), static_cast<qint64>(byte.size()));
-    }
-    if (cartellaPrima.isEmpty()) cartellaPrima = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(cartella->path()));
-    f->CartellaProg = cartella->path();
-    f->Timer0_Timer();
-  }
-
   // The program folder, name -> bytes.
   std::map<std::string, std::string> contenuto() const {
     std::map<std::string, std::string> m;
@@ -185,11 +169,7 @@ TEST_F(Dizionari, UnaCartellaTemporaneaNonNostraVieneRifiutataEIntatta) {
   QTemporaryDir altrove;
   ASSERT_TRUE(altrove.isValid());
   const QString tesoro = altrove.filePath(QStringLiteral("tesoro.txt"));
-  {
-    QFile t(tesoro);
-    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
-    t.write("non toccare");
-  }
+  scrivi(tesoro, "non toccare");
   ASSERT_TRUE(QFile::link(altrove.path(), scratch()));
   carica({{"base.diz", {"CANE"}}});
   EXPECT_FALSE(QFileInfo::exists(altrove.filePath(QStringLiteral("base"))));

@@ -27,11 +27,6 @@ class FileSchemaTest : public Finestra {
   }
 
   QString percorso(const QString& nome) const { return dir.filePath(nome); }
-  static void scrivi(const QString& p, const QByteArray& byte) {
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(byte), byte.size());
-  }
 
   // Opens `p` through "Apri File..." with no question pending.
   void apri(const QString& p) {
@@ -165,13 +160,18 @@ TEST_F(FileSchemaTest, DialoghiAnnullatiNonCambianoNulla) {
 
 TEST_F(FileSchemaTest, NienteMentreUnaRicercaLavora) {
   schemaModificato();
+  f->show();
   f->Occupato = 2;
   env->fileScelti.push_back(percorso(QStringLiteral("x.tes")));
   f->menuApri_Click();
   f->Salva_Click();
   f->Salvacome_Click();
   f->menuNuovo_Click();
+  f->menuEsci_Click();
+  EXPECT_FALSE(f->close());  // the window stays, without the question
+  EXPECT_TRUE(f->isVisible());
   EXPECT_TRUE(env->dialoghi.empty() && env->box.empty());
+  EXPECT_FALSE(env->terminato);
   EXPECT_EQ(env->modali, 0);
   EXPECT_EQ(f->Modificato, 1);
 }
@@ -284,29 +284,20 @@ TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggioELasciaLoSchema) {
   }
 }
 
-TEST_F(SalvataggioFallito, IlVecchioFileRestaIntatto) {
+TEST_F(SalvataggioFallito, IlVecchioFileEIlNomeRestanoIntatti) {
   // A name as long as the system allows: the file exists, but no temporary
   // file can be made beside it, whoever runs the test.
   const QString p = percorso(QString(251, QLatin1Char('s')) + QStringLiteral(".tes"));
   scrivi(p, Byte2x3);
   apri(p);
   ASSERT_EQ(f->NomeFile, p);
-  env->box.clear();
   f->schema.scrivi(0, 2, 'T');
   f->Modificato = 1;
-  f->Salva_Click();
-  EXPECT_EQ(scatole(), Testi{erroreSalvataggio(p, testi::MotivoNomeLungo)});
-  EXPECT_EQ(leggi(p), Byte2x3);
-  EXPECT_EQ(f->Modificato, 1);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no stray file
-}
-
-TEST_F(SalvataggioFallito, SalvaComeLasciaIlNomeDiPrima) {
-  const QString p = apertoDaFile(1);
   const QString file = percorso(QStringLiteral("file.txt"));
   scrivi(file, "x");
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella.tes")));
   const std::pair<QString, QString> casi[] = {
+      {QString(), testi::MotivoNomeLungo},  // "Salva" over its own file
       {file + QStringLiteral("/schema.tes"), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("manca/schema.tes")), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("cartella.tes")), testi::MotivoNomeCartella},
@@ -314,13 +305,19 @@ TEST_F(SalvataggioFallito, SalvaComeLasciaIlNomeDiPrima) {
   for (const auto& [scelto, motivo] : casi) {
     SCOPED_TRACE(scelto.toStdString());
     env->box.clear();
-    env->fileScelti.push_back(scelto);
-    f->Salvacome_Click();
+    if (scelto.isEmpty()) {
+      f->Salva_Click();
+    } else {
+      env->fileScelti.push_back(scelto);
+      f->Salvacome_Click();
+    }
     // The failure, no question about replacing.
-    EXPECT_EQ(scatole(), Testi{erroreSalvataggio(scelto, motivo)});
+    EXPECT_EQ(scatole(), Testi{erroreSalvataggio(scelto.isEmpty() ? p : scelto, motivo)});
     EXPECT_EQ(stato(), stato(p, 1));
   }
+  EXPECT_EQ(leggi(p), Byte2x3);
   EXPECT_EQ(leggi(file), QByteArray("x"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no stray file
 }
 
 TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {

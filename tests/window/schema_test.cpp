@@ -76,9 +76,11 @@ TEST_F(NuovoSchemaTest, InizioAbilitaGliStrumentiDellaGriglia) {
 
 TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
   ASSERT_TRUE(nuovo(QStringLiteral("15"), QStringLiteral("15")));
-  EXPECT_EQ(f->vista.LatoX, 461);
-  EXPECT_EQ(f->vista.LatoY, 461);
-  EXPECT_DOUBLE_EQ(f->vista.FontLettere, 15);  // fits a 461-twip cell
+  // Cell sides, letter and number fonts.
+  auto misure = [&] {
+    return std::vector<double>{double(f->vista.LatoX), double(f->vista.LatoY), f->vista.FontLettere, f->vista.FontNumeri};
+  };
+  EXPECT_EQ(misure(), (std::vector<double>{461, 461, 15, 7}));  // 15 fits a 461-twip cell
   const int larghezza = f->Peri->width();
   f->Ingrandisci_Click();
   EXPECT_EQ(f->vista.LatoX, 507);
@@ -89,10 +91,7 @@ TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
   f->Ingrandisci_Click();
   f->Ingrandisci_Click();
   f->Originali_Click();
-  EXPECT_EQ(f->vista.LatoX, 461);
-  EXPECT_EQ(f->vista.LatoY, 461);
-  EXPECT_DOUBLE_EQ(f->vista.FontLettere, 15);
-  EXPECT_DOUBLE_EQ(f->vista.FontNumeri, 7);
+  EXPECT_EQ(misure(), (std::vector<double>{461, 461, 15, 7}));
   EXPECT_EQ(f->Peri->width(), larghezza);
 }
 

@@ -33,13 +33,6 @@ class StrumentiTest : public Finestra {
     ASSERT_TRUE(f->FunWord->isChecked());
     ASSERT_TRUE(f->lingua() != nullptr && f->lingua()->attivo()) << f->lingua()->motivo();
   }
-  // Writes into the program folder a file with one of the linguistic
-  // engine's data names.
-  void creaFile(const QString& nome, const QByteArray& dati) {
-    QFile file(cartella->filePath(nome));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(dati);
-  }
 
   QStringList lista() const { return f->Lists->righe(); }
   // The TEST field set and a tool run from its toolbar button.
@@ -139,8 +132,8 @@ TEST_F(StrumentiTest, FunWordAccendeESpegne) {
 
 TEST_F(StrumentiTest, FunWordAvvioFallito) {
   // Damaged spelling data in the program folder wins over the system copy.
-  creaFile(QStringLiteral("it_IT.aff"), "SET UTF-8\n");
-  creaFile(QStringLiteral("it_IT.dic"), "non un numero\ncasa\n");
+  scrivi(cartella->filePath(QStringLiteral("it_IT.aff")), "SET UTF-8\n");
+  scrivi(cartella->filePath(QStringLiteral("it_IT.dic")), "non un numero\ncasa\n");
   for (std::size_t volta = 1; volta <= 2; ++volta) {
     f->FunWord_Click();
     ASSERT_EQ(env->box.size(), volta);

@@ -65,16 +65,6 @@ TEST_F(Uscita, EsciDopoAverSalvato) {
   EXPECT_EQ(salvato.readAll(), QByteArray("2,4\r\n\"CANE\"\r\n\"????\"\r\n"));
 }
 
-TEST_F(Uscita, NienteMentreUnaRicercaLavora) {
-  f->Modificato = 1;
-  f->Occupato = 2;
-  f->menuEsci_Click();
-  EXPECT_FALSE(env->terminato);
-  EXPECT_FALSE(f->close());
-  EXPECT_TRUE(f->isVisible());
-  EXPECT_TRUE(env->box.empty());  // no question either
-}
-
 TEST_F(Guida, F1ApreLaGuidaDelProgramma) {
   const QString attesa = QDir::cleanPath(QStringLiteral(TESSARO_BIN_DIR "/../share/guida/index.html"));
   f->AiutoF1->trigger();
