@@ -24,8 +24,9 @@ class Incrocio : public Finestra {
 TEST_F(Incrocio, LettereCheStannoInEntrambeLeParole) {
   prepara(Base, Griglia, "a6");
   f->textb->setText(QStringLiteral("TEST"));
-  clic(1, 0);
+  QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, f->Peri->inPixel(0.5, 1.5));  // a real click
   EXPECT_EQ(p(1), Completo);
+  EXPECT_EQ(p(4), QStringLiteral(" R2 C1  "));
   // E and T fit the column only as the two-letter words RE and RT.
   EXPECT_EQ(righe(), (Testi{"E (Vert.-1)", "I", "T (Vert.-1)"}));
   EXPECT_EQ(pannelli(), (Testi{" =3 ", " "}));
@@ -43,10 +44,9 @@ TEST_F(Incrocio, LettereCheStannoInEntrambeLeParole) {
   clic(1, 0);
   EXPECT_EQ(righe(), Testi{"I"});
   EXPECT_EQ(p(2), QStringLiteral(" =1 "));
-}
+  f->Accorcia_Click();
 
-TEST_F(Incrocio, CtrlProvaSoloLeVocali) {
-  prepara(Base, Griglia, "a6");
+  // Ctrl+A: the vowels only; any other key: the full test again.
   int k = 'A';
   f->Peri_KeyDown(k, 2);
   clic(1, 0);
@@ -170,13 +170,6 @@ TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {
   // The next test runs to the end.
   clic(1, 0);
   EXPECT_EQ(f->Lists->ListCount(), 3);
-}
-
-TEST_F(Incrocio, ClicVeroSullaGriglia) {
-  prepara(Base, Griglia, "a6");
-  QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, f->Peri->inPixel(0.5, 1.5));
-  EXPECT_EQ(f->Lists->ListCount(), 3);
-  EXPECT_EQ(f->Stb1->text(4), QStringLiteral(" R2 C1  "));
 }
 
 }  // namespace
