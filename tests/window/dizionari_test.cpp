@@ -78,27 +78,20 @@ TEST_F(Dizionari, FineCaricamentoAbilitaTestEPannelli) {
   ASSERT_EQ(f->SecCar->text(), QStringLiteral("2"));
   ASSERT_TRUE(f->SecCar->isVisible());
   carica({{"base.diz", {"CANE", "CAS!", "MARE"}}, {"nomi.diz", {"ROMA"}}, {"città.dic", {"ZETA"}}});
-  EXPECT_TRUE(env->box.empty());
-  EXPECT_FALSE(env->terminato);
+  EXPECT_TRUE(env->box.empty() && !env->terminato);
   EXPECT_EQ(f->Stb1->text(2), ApriCruciverba);
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a9")) && f->textb->isEnabled());
+  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a9")) && f->textb->isEnabled() && f->Picture1->isVisible());
   EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a0")));
-  EXPECT_TRUE(f->Picture1->isVisible());
   EXPECT_FALSE(f->Label0->isVisible() || f->SecCar->isVisible() || f->Timer0->isActive() || f->Timer2->isActive());
   EXPECT_EQ(f->cursor().shape(), Qt::ArrowCursor);
   // Accented file names reach the menu and the panels whole.
-  EXPECT_EQ(voci(), (Testi{"D1- base.diz|1111|base", "D2- nomi.diz|1111|nomi",
-                                              "D3- città.dic|1111|città", "-", "-", "-"}));
+  EXPECT_EQ(voci(), (Testi{"D1- base.diz|1111|base", "D2- nomi.diz|1111|nomi", "D3- città.dic|1111|città", "-",
+                           "-", "-"}));
   // The store: slots in listing order, the plain text of each, its index.
   const auto& s = f->Archivio.slot;
   EXPECT_EQ((Testi{s[1].testo, s[2].testo, s[3].testo}),
             (Testi{"CANE\r\nCAS!\r\nMARE\r\n", "ROMA\r\n", "ZETA\r\n"}));
   EXPECT_EQ(s[1].indice['M' - 64], 13);
-}
-
-TEST_F(Dizionari, SoloLaBaseNascondeLeAltreVociEPannelli) {
-  caricaBase({"CANE"});
-  EXPECT_EQ(voci(), (Testi{"D1- base.diz|1111|base", "-", "-", "-", "-", "-"}));
 }
 
 // The program ends after exactly one critical box, before the window is
@@ -185,8 +178,8 @@ TEST_F(Dizionari, IlSettimoDizionarioSiCaricaSenzaVoceNePannello) {
   carica({{"base.diz", {"CANE"}}, {"b.dic", {"BB"}}, {"c.dic", {"CC"}}, {"d.dic", {"DD"}},
           {"e.dic", {"EE"}}, {"f.dic", {"FF"}}, {"g.dic", {"GATTO"}}, {"h.dic", {"HH"}}});
   ASSERT_TRUE(env->box.empty());
-  EXPECT_EQ(voci(), (Testi{"D1- base.diz|1111|base", "D2- b.dic|1111|b", "D3- c.dic|1111|c",
-                                              "D4- d.dic|1111|d", "D5- e.dic|1111|e", "D6- f.dic|1111|f"}));
+  EXPECT_EQ(voci(), (Testi{"D1- base.diz|1111|base", "D2- b.dic|1111|b", "D3- c.dic|1111|c", "D4- d.dic|1111|d",
+                           "D5- e.dic|1111|e", "D6- f.dic|1111|f"}));
   EXPECT_EQ(f->Archivio.DizCont, 7);
   EXPECT_EQ(f->Archivio.slot[7].nome + '|' + f->Archivio.slot[7].testo, "g.dic|GATTO\r\n");
   EXPECT_EQ(f->Archivio.slot[7].indice['G' - 64], 1);
@@ -226,6 +219,8 @@ TEST_F(Dizionari, LaBaseNonSiDisattivaLeAltreSi) {
 
 TEST_F(Dizionari, IPannelliDellaRicercaEstesaEGliAltriSenzaClic) {
   caricaBase({"CANE"});
+  // The base alone: the other items and panels hidden.
+  EXPECT_EQ(voci(), (Testi{"D1- base.diz|1111|base", "-", "-", "-", "-", "-"}));
   // Panels 7 and 8 switch between normal and extended search.
   auto ricerca = [&] {
     return std::vector<bool>{f->Estesa->isChecked(), f->Stb1->isVisible(7), f->Stb1->isVisible(8)};
