@@ -5,10 +5,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -27,9 +28,14 @@
 
 namespace tessaro::prova {
 
+using Testi = std::vector<std::string>;
+
 class Finestra : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { riapri(); }
+  // A fresh window on a fresh environment, loaded as at start-up.
+  void riapri() {
+    f.reset();
     env = std::make_unique<ScriptedEnvironment>();
     f = std::make_unique<Form0g>(*env);
     f->Form_Load();
@@ -69,17 +75,22 @@ class Finestra : public ::testing::Test {
   // gets the container) into a fresh program folder, makes it the current
   // folder and runs the loader as the timer would.
   void carica(const std::map<std::string, std::vector<std::string>>& dizionari) {
-    cartella = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(cartella->isValid());
+    std::map<std::string, std::string> file;
     for (const auto& [nome, voci] : dizionari) {
       std::string testo;
       for (const auto& v : voci) testo += v + "\r\n";
-      if (nome.size() > 4 && nome.compare(nome.size() - 4, 4, ".diz") == 0) testo = codificaDiz(testo);
-      QFile file(cartella->filePath(QString::fromStdString(nome)));
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write(testo.data(), static_cast<qint64>(testo.size()));
+      const bool diz = nome.size() > 4 && nome.compare(nome.size() - 4, 4, ".diz") == 0;
+      file[nome] = diz ? codificaDiz(testo) : testo;
     }
-    cartellaPrima = QDir::currentPath();
+    caricaGrezzi(file);
+  }
+  // The same with the files' bytes as given.
+  void caricaGrezzi(const std::map<std::string, std::string>& file) {
+    cartella = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(cartella->isValid());
+    for (const auto& [nome, byte] : file)
+      scrivi(cartella->filePath(QString::fromStdString(nome)), QByteArray::fromStdString(byte));
+    if (cartellaPrima.isEmpty()) cartellaPrima = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(cartella->path()));
     f->CartellaProg = cartella->path();
     f->Timer0_Timer();
@@ -88,6 +99,53 @@ class Finestra : public ::testing::Test {
   void caricaBase(const std::vector<std::string>& voci) { carica({{"base.diz", voci}}); }
 
   QColor pixel(double x, double y) const { return f->Peri->immagine().pixelColor(f->Peri->inPixel(x, y)); }
+
+  // The base dictionary and the grid loaded, the tool picked, no beeps yet.
+  void prepara(const Testi& voci, const Testi& griglia, const char* tasto) {
+    caricaBase(voci);
+    schemaDa(griglia);
+    f->Tlb1_ButtonClick(QString::fromLatin1(tasto));
+    env->beeps = 0;
+  }
+  // A plain click on cell (r, c): button down, release, click.
+  void clic(int r, int c) {
+    f->Peri_MouseDown(1, 0, c + 0.5, r + 0.5);
+    f->Peri_MouseUp(1, 0, c + 0.5, r + 0.5);
+    f->Peri_Click();
+  }
+  // A click on line i of the result list.
+  void scegli(int i) {
+    f->Lists->setListIndex(i);
+    f->Lists_Click();
+  }
+  Testi righe() const {
+    Testi v;
+    for (const auto& s : f->Lists->righe()) v.push_back(s.toStdString());
+    return v;
+  }
+  // Status panels 2 to `ultimo`.
+  Testi pannelli(int ultimo = 3) const {
+    Testi v;
+    for (int n = 2; n <= ultimo; ++n) v.push_back(f->Stb1->text(n).toStdString());
+    return v;
+  }
+  // The red frame: column, row, width, height.
+  std::array<int, 4> evid() const { return {f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}; }
+  // Every box shown, as "title|style|text".
+  Testi scatole() const {
+    Testi v;
+    for (const auto& b : env->box) v.push_back((b.titolo + '|' + QString::number(b.stile) + '|' + b.testo).toStdString());
+    return v;
+  }
+  static void scrivi(const QString& p, const QByteArray& byte) {
+    QFile file(p);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(byte), byte.size());
+  }
+  static QByteArray leggi(const QString& p) {
+    QFile file(p);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<assente>";
+  }
 
   std::unique_ptr<ScriptedEnvironment> env;
   std::unique_ptr<Form0g> f;

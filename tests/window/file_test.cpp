@@ -14,8 +14,8 @@ namespace tessaro::prova {
 namespace {
 
 const QByteArray Byte2x3("2,3\r\n\"CA?\"\r\n\"\x10?O\"\r\n");
-const std::vector<std::string> Griglia2x3{"CA?", "\x10?O"};
-const std::vector<std::string> Griglia4x4{"CASA", "????", "????", "????"};
+const Testi Griglia2x3{"CA?", "\x10?O"};
+const Testi Griglia4x4{"CASA", "????", "????", "????"};
 const QString Titolo = QStringLiteral("  TESSARO   ");
 const QString Attenzione = QStringLiteral("ATTENZIONE !");
 
@@ -27,15 +27,6 @@ class FileSchemaTest : public Finestra {
   }
 
   QString percorso(const QString& nome) const { return dir.filePath(nome); }
-  static void scrivi(const QString& p, const QByteArray& byte) {
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(byte), byte.size());
-  }
-  static QByteArray leggi(const QString& p) {
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<assente>";
-  }
 
   // Opens `p` through "Apri File..." with no question pending.
   void apri(const QString& p) {
@@ -52,9 +43,9 @@ class FileSchemaTest : public Finestra {
     f->Modificato = modificato;
     return p;
   }
-  // A changed 4 x 4 Schema that has never been saved.
-  void schemaModificato() {
-    schemaDa(Griglia4x4);
+  // A changed Schema that has never been saved.
+  void schemaModificato(const Testi& griglia = Griglia4x4) {
+    schemaDa(griglia);
     f->Salvacome->setEnabled(true);
     f->Modificato = 1;
   }
@@ -65,12 +56,6 @@ class FileSchemaTest : public Finestra {
   }
   static std::string stato(const QString& nome, int modificato) {
     return (nome + '|' + Titolo + nome + '|' + QString::number(modificato)).toStdString();
-  }
-  // Every box shown, as "title|style|text".
-  std::vector<std::string> scatole() const {
-    std::vector<std::string> v;
-    for (const auto& b : env->box) v.push_back(scatola(b.titolo, b.stile, b.testo));
-    return v;
   }
   static std::string scatola(const QString& titolo, int stile, const QString& testo) {
     return (titolo + '|' + QString::number(stile) + '|' + testo).toStdString();
@@ -97,44 +82,35 @@ using FileRotti = FileSchemaTest;
 using SalvataggioFallito = FileSchemaTest;
 
 TEST_F(FileSchemaTest, AndataERitornoDiUnoSchemaDueXTre) {
-  schemaDa(Griglia2x3);
-  f->Salvacome->setEnabled(true);
-  f->Modificato = 1;
+  schemaModificato(Griglia2x3);
   const QString prima = QDir::currentPath();
   env->fileScelti.push_back(percorso(QStringLiteral("schema")));
   f->Salvacome_Click();
-
   const QString salvato = percorso(QStringLiteral("schema.tes"));
   EXPECT_EQ(leggi(salvato), Byte2x3);
   EXPECT_EQ(stato(), stato(salvato, 0));
-  ASSERT_EQ(env->dialoghi.size(), 1u);  // never saved before: the default name is ".tes"
-  EXPECT_EQ(dialogo(0), "salva|Seleziona il file in cui salvare|File Tessaro *.tes (*.tes)|.tes");
 
-  // A new Schema, some leftovers in the result area, a grid tool pressed.
+  // A new 3 x 3 Schema with leftovers in the result area and a grid tool pressed.
   ASSERT_TRUE(nuovo(QStringLiteral("3"), QStringLiteral("3")));
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
   f->Lists->AddItem(QStringLiteral("CANE -1"));
-  f->texta->setText(QStringLiteral("C?NE"));
   f->textb->setText(QStringLiteral("CANE"));
-  f->Modo = 3;
-  f->TastoAttivo = QStringLiteral("a3");
-  f->Tlb1->setValue(QStringLiteral("a3"), 1);
-  env->dialoghi.clear();
-
   apri(salvato);
   EXPECT_TRUE(env->box.empty());
   EXPECT_EQ(f->schema.Griglia, Griglia2x3);
-  // Sizes, and the picture's scale (Inizio ran for the new size).
-  EXPECT_EQ((std::vector<double>{double(f->schema.Righe), double(f->schema.Colonne), double(f->schema.MaxLato),
-                                 f->Peri->scaleWidth(), f->Peri->scaleHeight()}),
-            (std::vector<double>{2, 3, 3, 3, 2}));
+  // The picture's scale: Inizio ran for the new size. (The sizes read show
+  // in the header "Salva" writes below.)
+  EXPECT_EQ(std::make_pair(f->Peri->scaleWidth(), f->Peri->scaleHeight()), std::make_pair(3.0, 2.0));
   EXPECT_EQ(stato(), stato(salvato, 0));
-  EXPECT_TRUE(f->Salva->isEnabled() && f->Salvacome->isEnabled());
+  EXPECT_TRUE(f->Salva->isEnabled());
   // The result area emptied, the tool back to the anagrams.
-  EXPECT_EQ((QStringList{QString::number(f->Lists->ListCount()), f->texta->text(), f->textb->text(),
-                         QString::number(f->Modo), f->TastoAttivo, QString::number(f->Tlb1->value(QStringLiteral("a3")))}),
-            (QStringList{QStringLiteral("0"), QString(), QString(), QStringLiteral("9"), QStringLiteral("a9"), QStringLiteral("0")}));
-  ASSERT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_EQ(dialogo(0), "apri|Seleziona il file da aprire|File Tessaro(*.tes;*.TES) (*.tes *.TES)|");
+  EXPECT_EQ((QStringList{QString::number(f->Lists->ListCount()), f->textb->text(), f->TastoAttivo,
+                         QString::number(f->Tlb1->value(QStringLiteral("a3")))}),
+            (QStringList{QStringLiteral("0"), QString(), QStringLiteral("a9"), QStringLiteral("0")}));
+  // Never saved before, the default name was ".tes"; the open dialog has none.
+  ASSERT_EQ(env->dialoghi.size(), 2u);
+  EXPECT_EQ(dialogo(0), "salva|Seleziona il file in cui salvare|File Tessaro *.tes (*.tes)|.tes");
+  EXPECT_EQ(dialogo(1), "apri|Seleziona il file da aprire|File Tessaro(*.tes;*.TES) (*.tes *.TES)|");
   // The next dialog starts in the file's folder; the program folder stays current.
   EXPECT_EQ(f->CartellaFile, QDir(dir.path()).absolutePath());
   EXPECT_EQ(QDir::currentPath(), prima);
@@ -143,7 +119,7 @@ TEST_F(FileSchemaTest, AndataERitornoDiUnoSchemaDueXTre) {
   f->schema.scrivi(1, 1, 'R');
   f->Modificato = 1;
   f->Salva_Click();
-  EXPECT_EQ(env->dialoghi.size(), 1u);
+  EXPECT_EQ(env->dialoghi.size(), 2u);
   EXPECT_EQ(leggi(salvato), QByteArray("2,3\r\n\"CA?\"\r\n\"\x10RO\"\r\n"));
   EXPECT_EQ(f->Modificato, 0);
 }
@@ -183,40 +159,61 @@ TEST_F(FileSchemaTest, DialoghiAnnullatiNonCambianoNulla) {
 
 TEST_F(FileSchemaTest, NienteMentreUnaRicercaLavora) {
   schemaModificato();
+  f->show();
   f->Occupato = 2;
   env->fileScelti.push_back(percorso(QStringLiteral("x.tes")));
   f->menuApri_Click();
   f->Salva_Click();
   f->Salvacome_Click();
   f->menuNuovo_Click();
+  f->menuEsci_Click();
+  EXPECT_FALSE(f->close());  // the window stays, without the question
+  EXPECT_TRUE(f->isVisible());
   EXPECT_TRUE(env->dialoghi.empty() && env->box.empty());
+  EXPECT_FALSE(env->terminato);
   EXPECT_EQ(env->modali, 0);
   EXPECT_EQ(f->Modificato, 1);
 }
 
-TEST_F(Domanda, LeTreRispostePrimaDiAprire) {
+TEST_F(Domanda, LeTreRisposteConIDialoghiAnnullati) {
+  schemaModificato();
+  // Annulla: nothing happens, no dialog. Sì with the save dialog cancelled:
+  // the command is abandoned too. No with the next dialog cancelled (for
+  // "Nuovo": "Annullo"): the changes are still there, still unsaved.
+  const struct {
+    const char* nome;
+    void (Form0g::*comando)();
+    int risposta;
+    std::vector<bool> salva;  // the dialogs shown: save or open
+    int modali;
+  } casi[] = {
+      {"Apri, Annulla", &Form0g::menuApri_Click, msg::AnsCancel, {}, 0},
+      {"Apri, Sì", &Form0g::menuApri_Click, msg::AnsYes, {true}, 0},
+      {"Apri, No", &Form0g::menuApri_Click, msg::AnsNo, {false}, 0},
+      {"Nuovo, Annulla", &Form0g::menuNuovo_Click, msg::AnsCancel, {}, 0},
+      {"Nuovo, Sì", &Form0g::menuNuovo_Click, msg::AnsYes, {true}, 0},
+      {"Nuovo, No", &Form0g::menuNuovo_Click, msg::AnsNo, {}, 1},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.nome);
+    env->dialoghi.clear();
+    env->modali = 0;
+    env->risposte = {k.risposta};
+    (f.get()->*k.comando)();
+    std::vector<bool> salva;
+    for (const auto& d : env->dialoghi) salva.push_back(d.salva);
+    EXPECT_EQ(salva, k.salva);
+    EXPECT_EQ(env->modali, k.modali);
+    EXPECT_EQ(f->schema.Griglia, Griglia4x4);
+    EXPECT_EQ(f->Modificato, 1);
+  }
+  EXPECT_EQ(env->box.size(), 6u);
+}
+
+TEST_F(Domanda, SiSalvaPoiApreNoPerdeLeModifiche) {
   const QString altro = percorso(QStringLiteral("altro.tes"));
   scrivi(altro, Byte2x3);
   schemaModificato();
-  // Annulla: nothing happens, no dialog.
-  env->risposte = {msg::AnsCancel};
-  env->fileScelti = {altro};
-  f->menuApri_Click();
-  EXPECT_TRUE(env->dialoghi.empty());
-  // Sì, then the save dialog cancelled: the open is abandoned too.
-  env->risposte = {msg::AnsYes};
-  f->menuApri_Click();
-  ASSERT_EQ(env->dialoghi.size(), 1u);
-  EXPECT_TRUE(env->dialoghi[0].salva);
-  // No, then the open dialog cancelled: the changes are still there, still unsaved.
-  env->fileScelti.clear();
-  env->risposte = {msg::AnsNo};
-  f->menuApri_Click();
-  ASSERT_EQ(env->dialoghi.size(), 2u);
-  EXPECT_FALSE(env->dialoghi[1].salva);
-  EXPECT_EQ(f->schema.Griglia, Griglia4x4);
-  EXPECT_EQ(f->Modificato, 1);
-
   // Sì and saved: written, then the other file opens.
   const QString mio = percorso(QStringLiteral("mio.tes"));
   env->risposte = {msg::AnsYes};
@@ -233,58 +230,32 @@ TEST_F(Domanda, LeTreRispostePrimaDiAprire) {
   env->risposte = {msg::AnsNo};
   env->fileScelti = {mio};
   f->menuApri_Click();
-  EXPECT_EQ(scatole(), std::vector<std::string>{scatola(Attenzione, 19,
-                                                        QStringLiteral("Il file ") + altro +
-                                                            QStringLiteral(" è stato modificato ma non è stato "
-                                                                           "salvato.\r\nSalvare ora?"))});
+  EXPECT_EQ(scatole(), Testi{scatola(Attenzione, 19,
+                                     QStringLiteral("Il file ") + altro +
+                                         QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?"))});
   EXPECT_EQ(stato(), stato(mio, 0));
   EXPECT_EQ(f->schema.Griglia, Griglia4x4);
   EXPECT_EQ(leggi(altro), Byte2x3);
-}
 
-TEST_F(Domanda, LeTreRispostePrimaDelNuovo) {
-  schemaModificato();
-  env->risposte = {msg::AnsCancel};
-  f->menuNuovo_Click();
-  env->risposte = {msg::AnsYes};  // and the save dialog cancelled
-  f->menuNuovo_Click();
-  EXPECT_EQ(env->modali, 0);
-  EXPECT_EQ(env->dialoghi.size(), 1u);
-  env->risposte = {msg::AnsNo};  // and then "Annullo": the old Schema stays, still unsaved
-  f->menuNuovo_Click();
-  EXPECT_EQ(env->modali, 1);
-  EXPECT_EQ(f->schema.Griglia, Griglia4x4);
-  EXPECT_EQ(f->Modificato, 1);
-
+  // "Nuovo" answered No: the new Schema, nothing to save.
+  f->Modificato = 1;
   env->risposte = {msg::AnsNo};
   ASSERT_TRUE(nuovo(QStringLiteral("2"), QStringLiteral("2")));
-  EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"??", "??"}));
+  EXPECT_EQ(f->schema.Griglia, (Testi{"??", "??"}));
   EXPECT_EQ(f->Modificato, 0);
-  EXPECT_EQ(env->box.size(), 4u);
-}
-
-TEST_F(FileRotti, PrimaRigaErrataLasciaLoSchemaDiPrima) {
-  const QString p = apertoDaFile(1);
-  f->schema.scrivi(0, 2, 'T');
-  const QString rotto = percorso(QStringLiteral("rotto.tes"));
-  scrivi(rotto, "due,tre\r\n\"CA?\"\r\n\"???\"\r\n");
-  env->risposte = {msg::AnsNo};
-  apri(rotto);
-  ASSERT_EQ(scatole().size(), 2u);  // the question, then the failure
-  EXPECT_EQ(scatole()[1], erroreFile());
-  EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"CAT", "\x10?O"}));
-  EXPECT_EQ(stato(), stato(p, 1));  // "No" gave up nothing: the Schema was not replaced
-  EXPECT_TRUE(f->Peri->isVisible());
 }
 
 // Every shape the reader refuses is listed with the reader's own tests; here
 // a few of them, the size limit and names that are not files at all (a pipe
-// must not block).
-TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggio) {
-  const QString p = apertoDaFile();
+// must not block). The changed Schema stays, still unsaved, even when the
+// question was answered No.
+TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggioELasciaLoSchema) {
+  const QString p = apertoDaFile(1);
+  f->schema.scrivi(0, 2, 'T');
   QByteArray troppoGrande = Byte2x3;
   troppoGrande.append(QByteArray(static_cast<qsizetype>(MaxByteTes), ' '));
   const std::pair<const char*, QByteArray> casi[] = {
+      {"prima riga errata", "due,tre\r\n\"CA?\"\r\n\"???\"\r\n"},
       {"vuoto", ""},
       {"colonne non numeriche", "2,x\r\n\"CA?\"\r\n\"???\"\r\n"},
       {"troppe colonne", "2,36\r\n"},
@@ -300,38 +271,32 @@ TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggio) {
   for (const auto& [nome, byte] : casi) {
     SCOPED_TRACE(nome);
     env->box.clear();
+    env->risposte = {msg::AnsNo};
     const QString rotto = percorso(QString::fromLatin1(nome) + QStringLiteral(".tes"));
     if (byte != "-") scrivi(rotto, byte);  // "-": not written by the test
     apri(rotto);
-    EXPECT_EQ(scatole(), std::vector<std::string>{erroreFile()});
-    EXPECT_EQ(f->schema.Griglia, Griglia2x3);
-    EXPECT_EQ(f->NomeFile, p);
+    ASSERT_EQ(scatole().size(), 2u);  // the question, then the failure
+    EXPECT_EQ(scatole()[1], erroreFile());
+    EXPECT_EQ(f->schema.Griglia, (Testi{"CAT", "\x10?O"}));
+    EXPECT_EQ(stato(), stato(p, 1));
+    EXPECT_TRUE(f->Peri->isVisible());
   }
 }
 
-TEST_F(SalvataggioFallito, IlVecchioFileRestaIntatto) {
+TEST_F(SalvataggioFallito, IlVecchioFileEIlNomeRestanoIntatti) {
   // A name as long as the system allows: the file exists, but no temporary
   // file can be made beside it, whoever runs the test.
   const QString p = percorso(QString(251, QLatin1Char('s')) + QStringLiteral(".tes"));
   scrivi(p, Byte2x3);
   apri(p);
   ASSERT_EQ(f->NomeFile, p);
-  env->box.clear();
   f->schema.scrivi(0, 2, 'T');
   f->Modificato = 1;
-  f->Salva_Click();
-  EXPECT_EQ(scatole(), std::vector<std::string>{erroreSalvataggio(p, testi::MotivoNomeLungo)});
-  EXPECT_EQ(leggi(p), Byte2x3);
-  EXPECT_EQ(f->Modificato, 1);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no stray file
-}
-
-TEST_F(SalvataggioFallito, SalvaComeLasciaIlNomeDiPrima) {
-  const QString p = apertoDaFile(1);
   const QString file = percorso(QStringLiteral("file.txt"));
   scrivi(file, "x");
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella.tes")));
   const std::pair<QString, QString> casi[] = {
+      {QString(), testi::MotivoNomeLungo},  // "Salva" over its own file
       {file + QStringLiteral("/schema.tes"), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("manca/schema.tes")), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("cartella.tes")), testi::MotivoNomeCartella},
@@ -339,13 +304,19 @@ TEST_F(SalvataggioFallito, SalvaComeLasciaIlNomeDiPrima) {
   for (const auto& [scelto, motivo] : casi) {
     SCOPED_TRACE(scelto.toStdString());
     env->box.clear();
-    env->fileScelti.push_back(scelto);
-    f->Salvacome_Click();
+    if (scelto.isEmpty()) {
+      f->Salva_Click();
+    } else {
+      env->fileScelti.push_back(scelto);
+      f->Salvacome_Click();
+    }
     // The failure, no question about replacing.
-    EXPECT_EQ(scatole(), std::vector<std::string>{erroreSalvataggio(scelto, motivo)});
+    EXPECT_EQ(scatole(), Testi{erroreSalvataggio(scelto.isEmpty() ? p : scelto, motivo)});
     EXPECT_EQ(stato(), stato(p, 1));
   }
+  EXPECT_EQ(leggi(p), Byte2x3);
   EXPECT_EQ(leggi(file), QByteArray("x"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no stray file
 }
 
 TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {
@@ -355,7 +326,7 @@ TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {
   env->risposte = {msg::AnsNo};
   env->fileScelti = {altro};
   f->Salvacome_Click();
-  EXPECT_EQ(scatole(), std::vector<std::string>{scatola(
+  EXPECT_EQ(scatole(), Testi{scatola(
                            Attenzione, 4 + 48, QStringLiteral("Il file ") + altro +
                                                    QStringLiteral(" esiste già.\r\nSostituirlo?"))});
   EXPECT_EQ(leggi(altro), QByteArray("xyz"));

@@ -9,7 +9,6 @@
 namespace tessaro::prova {
 namespace {
 
-using Testi = std::vector<std::string>;
 using Quattro = std::array<int, 4>;
 const QColor Verde(0, 255, 0);
 
@@ -17,37 +16,21 @@ class Liberi : public Finestra {
  protected:
   // Loads the dictionary and the grid and searches the run of cell (r, c).
   void cerca(const Testi& voci, const Testi& griglia, int r = 0, int c = 0, const char* tasto = "a1") {
-    caricaBase(voci);
-    schemaDa(griglia);
-    f->Tlb1_ButtonClick(QString::fromLatin1(tasto));
+    prepara(voci, griglia, tasto);
     clic(r, c);
     env->beeps = 0;
   }
-  void clic(int r, int c) {
-    f->Peri_MouseDown(1, 0, c + 0.5, r + 0.5);
-    f->Peri_MouseUp(1, 0, c + 0.5, r + 0.5);
-    f->Peri_Click();
-  }
-  void scegli(int i) {
-    f->Lists->setListIndex(i);
-    f->Lists_Click();
-  }
-  Testi righe() const {
-    Testi v;
-    for (const auto& s : f->Lists->righe()) v.push_back(s.toStdString());
-    return v;
-  }
-  Testi pannelli() const { return {f->Stb1->text(2).toStdString(), f->Stb1->text(3).toStdString()}; }
-  Quattro evid() const { return {f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}; }
+  // The request as shown, with its free head and free tail.
+  Testi richiesta() const { return {f->texta->text().toStdString(), f->TestaLibera, f->CodaLibera}; }
   // Presses the button and expects a refusal: panels 2 and 3, one more beep,
   // the request and the list unchanged.
   void rifiuto(void (Form0g::*comando)(), const Testi& attesi) {
-    const auto richiesta = f->Richiesta;
+    const auto prima = richiesta();
     const int righePrima = f->Lists->ListCount(), beeps = env->beeps;
     (f.get()->*comando)();
     EXPECT_EQ(pannelli(), attesi);
     EXPECT_EQ(env->beeps, beeps + 1);
-    EXPECT_EQ(f->Richiesta, richiesta);
+    EXPECT_EQ(richiesta(), prima);
     EXPECT_EQ(f->Lists->ListCount(), righePrima);
   }
 };
@@ -57,10 +40,8 @@ TEST_F(Liberi, LiberaInizioSegnaInVerdeERifiutaIlSecondo) {
   ASSERT_EQ(righe(), Testi{"ARCANE -1"});
   f->textb->setText(QStringLiteral("prima"));
   f->Command1_Click();
-  EXPECT_EQ(f->TestaLibera, "??");
-  EXPECT_EQ(f->Richiesta, "*CANE");
+  EXPECT_EQ(richiesta(), (Testi{"*CANE", "??", ""}));
   EXPECT_EQ(f->RichiestaMax, "??CANE");
-  EXPECT_EQ(f->texta->text(), QStringLiteral("*CANE"));
   EXPECT_TRUE(f->textb->text().isEmpty());
   // A shorter word is shifted by blanks so that it ends at the end of the slot.
   EXPECT_EQ(righe(), (Testi{"ARCANE -1", " ICANE -1"}));
@@ -68,9 +49,8 @@ TEST_F(Liberi, LiberaInizioSegnaInVerdeERifiutaIlSecondo) {
   EXPECT_EQ(env->beeps, 0);
   // The red frame moved onto the fixed cells, the freed ones are green.
   EXPECT_EQ(evid(), (Quattro{2, 0, 4, 1}));
-  EXPECT_EQ(pixel(0.5, 0.05), Verde);
-  EXPECT_EQ(pixel(1.5, 0.05), Verde);
-  EXPECT_EQ(pixel(2.5, 0.05), QColor(Qt::red));
+  EXPECT_EQ((std::vector<QColor>{pixel(0.5, 0.05), pixel(1.5, 0.05), pixel(2.5, 0.05)}),
+            (std::vector<QColor>{Verde, Verde, QColor(Qt::red)}));
   EXPECT_NE(pixel(0.5, 1.05), Verde);
 
   rifiuto(&Form0g::Command1_Click, {" Lunghezza Libera in Testa ", " Già attivata! "});
@@ -78,31 +58,7 @@ TEST_F(Liberi, LiberaInizioSegnaInVerdeERifiutaIlSecondo) {
   rifiuto(&Form0g::Command4_Click, {" Lunghezza Libera in Testa ", " non possibile "});
   rifiuto(&Form0g::Command3_Click, {" Lunghezza Libera in Testa ", " non possibile "});
 
-  // Shortening the start gives the free head up.
-  f->Command2_Click();
-  EXPECT_EQ(f->Richiesta, "CANE");
-  EXPECT_TRUE(f->TestaLibera.empty());
-}
-
-TEST_F(Liberi, AccorciaInizioRinunciaAllaTestaLibera) {
-  cerca({"CASE"}, {"??CA?E", "??????"});
-  ASSERT_EQ(pannelli()[0], " nessuno ");
-  f->Command1_Click();
-  ASSERT_EQ(f->Richiesta, "*CA?E");
-  f->Command2_Click();
-  EXPECT_TRUE(f->TestaLibera.empty());
-  EXPECT_EQ((Testi{f->Richiesta, f->RichiestaMax, f->RichiestaIntera}), (Testi{"CA?E", "CA?E", "CA?E"}));
-  // The slot starts again on the first fixed cell, not one cell further.
-  EXPECT_EQ(f->PrimaCol, 2);
-  EXPECT_EQ(evid(), (Quattro{2, 0, 4, 1}));
-  ASSERT_EQ(righe(), Testi{"CASE -1"});
-  scegli(0);
-  EXPECT_EQ(f->schema.Griglia[0], "??CASE");
-}
-
-TEST_F(Liberi, LiberaInizioDopoLaTrasferta) {
-  cerca({"ARCANE", "ICANE"}, {"??CANE", "??????"});
-  f->Command1_Click();
+  // The transfer writes the shifted word into the whole slot.
   scegli(1);
   EXPECT_EQ(f->textb->text(), QStringLiteral(" ICANE"));
   EXPECT_EQ(f->schema.Griglia[0], "?ICANE");
@@ -111,11 +67,25 @@ TEST_F(Liberi, LiberaInizioDopoLaTrasferta) {
   EXPECT_EQ(f->schema.Griglia[0], "ARCANE");
 }
 
+TEST_F(Liberi, AccorciaInizioRinunciaAllaTestaLibera) {
+  cerca({"CASE"}, {"??CA?E", "??????"});
+  ASSERT_EQ(pannelli()[0], " nessuno ");
+  f->Command1_Click();
+  ASSERT_EQ(f->Richiesta, "*CA?E");
+  f->Command2_Click();
+  EXPECT_EQ(richiesta(), (Testi{"CA?E", "", ""}));
+  EXPECT_EQ((Testi{f->RichiestaMax, f->RichiestaIntera}), (Testi{"CA?E", "CA?E"}));
+  // The slot starts again on the first fixed cell, not one cell further.
+  EXPECT_EQ(evid(), (Quattro{2, 0, 4, 1}));
+  ASSERT_EQ(righe(), Testi{"CASE -1"});
+  scegli(0);
+  EXPECT_EQ(f->schema.Griglia[0], "??CASE");
+}
+
 TEST_F(Liberi, UnSoloVuotoInTestaNonSiLibera) {
   cerca({"ARCANE"}, {"\x10?CANE"}, 0, 3);
   ASSERT_EQ(f->Richiesta, "?CANE");
   rifiuto(&Form0g::Command1_Click, {" Lunghezza Libera in Testa ", " Richiesta errata! "});
-  EXPECT_TRUE(f->TestaLibera.empty());
   // A letter at the end: the tail cannot be freed either.
   rifiuto(&Form0g::Command4_Click, {" Lunghezza Libera in Coda ", " Richiesta errata! "});
 }
@@ -125,13 +95,10 @@ TEST_F(Liberi, LiberaCodaPoiAccorciaInCoda) {
   ASSERT_EQ(righe(), (Testi{"CARO -1", "CASA -1"}));
   // A real press of the button.
   QTest::mouseClick(f->Command4, Qt::LeftButton);
-  EXPECT_EQ(f->Richiesta, "CA*");
-  EXPECT_EQ(f->CodaLibera, "??");
-  EXPECT_EQ(f->texta->text(), QStringLiteral("CA*"));
+  EXPECT_EQ(richiesta(), (Testi{"CA*", "", "??"}));
   EXPECT_EQ(righe(), (Testi{"CAN -1", "CARO -1", "CASA -1"}));
   EXPECT_EQ(evid(), (Quattro{0, 0, 2, 1}));
-  EXPECT_EQ(pixel(2.5, 0.05), Verde);
-  EXPECT_EQ(pixel(3.5, 0.05), Verde);
+  EXPECT_EQ((std::vector<QColor>{pixel(2.5, 0.05), pixel(3.5, 0.05)}), (std::vector<QColor>{Verde, Verde}));
   EXPECT_NE(pixel(4.5, 0.05), Verde);
   EXPECT_EQ(env->beeps, 0);
 
@@ -143,14 +110,11 @@ TEST_F(Liberi, LiberaCodaPoiAccorciaInCoda) {
 
   // Giving the free tail up leaves the two letters, which are no request.
   f->Command3_Click();
-  EXPECT_EQ(f->Richiesta, "CA");
-  EXPECT_TRUE(f->CodaLibera.empty());
+  EXPECT_EQ(richiesta(), (Testi{"CA", "", ""}));
   EXPECT_EQ(f->RichiestaMax, "CA");
-  EXPECT_EQ(f->UltimaCol, 1);
-  EXPECT_EQ(f->EvidLarg, 2);
-  EXPECT_EQ(f->texta->text(), QStringLiteral("CA"));
+  EXPECT_EQ(evid(), (Quattro{0, 0, 2, 1}));
   EXPECT_EQ(pannelli()[1], " Richiesta errata! ");
-  EXPECT_EQ(f->Lists->ListCount(), 0);
+  EXPECT_EQ(righe(), Testi{});
   EXPECT_EQ(env->beeps, 4);
 
   // Two letters cannot be shortened at either end.
@@ -166,14 +130,11 @@ TEST_F(Liberi, AccorciaAiDueCapi) {
   clic(0, 0);
   ASSERT_EQ(pannelli()[0], " nessuno ");
   f->Command3_Click();
-  EXPECT_EQ(f->Richiesta, "CA??");
-  EXPECT_EQ(f->RichiestaIntera, "CA??");
-  EXPECT_EQ(f->UltimaCol, 3);
+  EXPECT_EQ((Testi{f->texta->text().toStdString(), f->RichiestaIntera}), (Testi{"CA??", "CA??"}));
   EXPECT_EQ(evid(), (Quattro{0, 0, 4, 1}));
   EXPECT_EQ(righe(), (Testi{"CARO -1", "CASA -1"}));
   f->Command2_Click();
-  EXPECT_EQ(f->Richiesta, "A??");
-  EXPECT_EQ(f->PrimaCol, 1);
+  EXPECT_EQ(f->texta->text(), QStringLiteral("A??"));
   EXPECT_EQ(evid(), (Quattro{1, 0, 3, 1}));
   EXPECT_EQ(righe(), Testi{"ALA -1"});
   // The shortened slot is where the transfer writes.
@@ -185,14 +146,12 @@ TEST_F(Liberi, TuttoVuoto) {
   cerca({"AL", "ALA"}, {"????\x10"});
   ASSERT_EQ(pannelli()[1], " Richiesta errata! ");
   f->Command1_Click();
-  EXPECT_EQ(f->Richiesta, "*");
-  EXPECT_EQ(f->TestaLibera, "????");
+  EXPECT_EQ(richiesta(), (Testi{"*", "????", ""}));
   EXPECT_EQ(pixel(3.5, 0.05), Verde);
   EXPECT_EQ(pannelli()[1], " Richiesta errata! ");  // a lone "*" is too short
   clic(0, 0);
   f->Command4_Click();
-  EXPECT_EQ(f->Richiesta, "?*");
-  EXPECT_EQ(f->CodaLibera, "???");
+  EXPECT_EQ(richiesta(), (Testi{"?*", "", "???"}));
   EXPECT_EQ(righe(), (Testi{"AL -1", "ALA -1"}));
 }
 
@@ -200,16 +159,14 @@ TEST_F(Liberi, InColonna) {
   cerca({"CAN", "CARO"}, {"C?", "A?", "??", "??"}, 0, 0, "a2");
   ASSERT_EQ(righe(), Testi{"CARO -1"});
   f->Command4_Click();
-  EXPECT_EQ(f->Richiesta, "CA*");
+  EXPECT_EQ(f->texta->text(), QStringLiteral("CA*"));
   EXPECT_EQ(evid(), (Quattro{0, 0, 1, 2}));
-  EXPECT_EQ(pixel(0.5, 2.05), Verde);
-  EXPECT_EQ(pixel(0.05, 3.5), Verde);
+  EXPECT_EQ((std::vector<QColor>{pixel(0.5, 2.05), pixel(0.05, 3.5)}), (std::vector<QColor>{Verde, Verde}));
   EXPECT_NE(pixel(1.5, 2.05), Verde);
   EXPECT_EQ(righe(), (Testi{"CAN -1", "CARO -1"}));
   f->Command3_Click();
-  EXPECT_EQ(f->Richiesta, "CA");
-  EXPECT_EQ(f->UltimaRiga, 1);
-  EXPECT_EQ(f->EvidAlt, 2);
+  EXPECT_EQ(f->texta->text(), QStringLiteral("CA"));
+  EXPECT_EQ(evid(), (Quattro{0, 0, 1, 2}));
 }
 
 TEST_F(Liberi, PulsantiSpentiFinoAllaRicercaDiRigaOColonna) {

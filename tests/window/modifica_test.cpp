@@ -1,3 +1,5 @@
+// Editing the grid by hand: blackening, clearing, typing, the cursor keys,
+// the right click, the pointer frame and drags.
 #include <QLabel>
 
 #include "Finestra.h"
@@ -11,56 +13,43 @@ class Modifica : public Finestra {
     Finestra::SetUp();
     ASSERT_TRUE(nuovo(QStringLiteral("5"), QStringLiteral("5")));
   }
-  void clic(int r, int c) {
-    f->RigaCorr = static_cast<std::int16_t>(r);
-    f->ColCorr = static_cast<std::int16_t>(c);
-    f->Peri_Click();
-  }
   void tasto(int k, int shift = 0) { f->Peri_KeyDown(k, shift); }
   char cella(int r, int c) const { return f->schema.cella(r, c); }
 };
 
-TEST_F(Modifica, AnnerisciESbiancaConUnGruppoOgniClic) {
+TEST_F(Modifica, AnnerisciSbiancaEPulisci) {
   f->Tlb1_ButtonClick(QStringLiteral("a0"));
   clic(2, 3);
   EXPECT_EQ(cella(2, 3), CellaNera);
-  EXPECT_EQ((QStringList{f->Stb1->text(2), f->Stb1->text(4)}), (QStringList{QStringLiteral(" annerita "), QStringLiteral(" R3 C4  ")}));
+  EXPECT_EQ(pannelli(4), (Testi{" annerita ", " ", " R3 C4  "}));
   EXPECT_EQ(f->Modificato, 1);
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a7")));
   clic(2, 3);
   EXPECT_EQ(cella(2, 3), CellaVuota);
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" sbiancata "));
-  EXPECT_EQ(f->storia.NumStoria, 6);
-}
+  EXPECT_EQ(f->storia.NumStoria, 6);  // one group of three slots per click
 
-TEST_F(Modifica, AnnerireUnaLetteraEAnnullare) {
+  // A letter blackened, and the undo gives it back; the redo blackens again.
   f->schema.scrivi(1, 1, 'Q');
-  f->Tlb1_ButtonClick(QStringLiteral("a0"));
   clic(1, 1);
   EXPECT_EQ(cella(1, 1), CellaNera);
   f->Tlb1_ButtonClick(QStringLiteral("a7"));
   EXPECT_EQ(cella(1, 1), 'Q');
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Annullo n. 1 "));
-  EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a7")));
-  EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a8")));
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Annullo n. 3 "));
   f->Tlb1_ButtonClick(QStringLiteral("a8"));
   EXPECT_EQ(cella(1, 1), CellaNera);
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Ripristino n. 1 "));
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Ripristino n. 3 "));
   EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a8")));
-}
 
-TEST_F(Modifica, PulisciCasella) {
-  f->Tlb1_ButtonClick(QStringLiteral("a0"));
-  clic(0, 0);
+  // Tool 5 on a black cell empties it; on an empty one it refuses.
   f->Tlb1_ButtonClick(QStringLiteral("a5"));
   env->beeps = 0;
-  clic(0, 0);
-  EXPECT_EQ(cella(0, 0), CellaVuota);
+  clic(1, 1);
+  EXPECT_EQ(cella(1, 1), CellaVuota);
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" ripulita "));
   EXPECT_EQ(env->beeps, 0);
   const int prima = f->storia.NumStoria;
-  clic(0, 0);
-  EXPECT_EQ((QStringList{f->Stb1->text(2), f->Stb1->text(3)}), (QStringList{QStringLiteral(" "), QStringLiteral(" è già vuota! ")}));
+  clic(1, 1);
+  EXPECT_EQ(pannelli(), (Testi{" ", " è già vuota! "}));
   EXPECT_EQ(env->beeps, 1);
   EXPECT_EQ(f->storia.NumStoria, prima);
 }
@@ -143,18 +132,17 @@ TEST_F(Modifica, NeraNonSiScriveEIlCursoreCiSiFerma) {
 }
 
 TEST_F(Modifica, ClicDestroScambiaRigaEColonna) {
+  // The tool pressed first ("": none), then the right click and the tool it gives.
+  const std::pair<const char*, int> passi[] = {{"a1", 2}, {"", 1}, {"a3", 4}, {"a0", 0}};
+  for (const auto& [tasto, modo] : passi) {
+    SCOPED_TRACE(tasto);
+    if (*tasto) f->Tlb1_ButtonClick(QString::fromLatin1(tasto));
+    f->Peri_MouseDown(2, 0, 1.5, 1.5);
+    EXPECT_EQ(f->Modo, modo);
+  }
   f->Tlb1_ButtonClick(QStringLiteral("a1"));
   f->Peri_MouseDown(2, 0, 1.5, 1.5);
-  EXPECT_EQ(f->Modo, 2);
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" SUGGERIMENTI COLONNA "));
-  f->Peri_MouseDown(2, 0, 1.5, 1.5);
-  EXPECT_EQ(f->Modo, 1);
-  f->Tlb1_ButtonClick(QStringLiteral("a3"));
-  f->Peri_MouseDown(2, 0, 1.5, 1.5);
-  EXPECT_EQ(f->Modo, 4);
-  f->Tlb1_ButtonClick(QStringLiteral("a0"));
-  f->Peri_MouseDown(2, 0, 1.5, 1.5);
-  EXPECT_EQ(f->Modo, 0);
 }
 
 TEST_F(Modifica, CorniceRossaSegueIlPuntatoreNeiModiDiScrittura) {

@@ -10,34 +10,25 @@ using NuovoSchemaTest = Finestra;
 using Disegno = Finestra;
 using Zoom = Finestra;
 
-TEST_F(NuovoSchemaTest, MisureValideCreanoLoSchema) {
+TEST_F(NuovoSchemaTest, MisureValideEFuoriLimite) {
   ASSERT_TRUE(nuovo(QStringLiteral("2"), QStringLiteral("2")));
-  EXPECT_EQ(f->schema.Colonne, 2);
-  EXPECT_EQ(f->schema.Griglia, (std::vector<std::string>{"??", "??"}));
+  EXPECT_EQ(f->schema.Griglia, (Testi{"??", "??"}));
   EXPECT_EQ(f->windowTitle(), QStringLiteral("  TESSARO   (nuovo file)"));
   EXPECT_TRUE(f->Salvacome->isEnabled() && !f->Salva->isEnabled());
+  ASSERT_TRUE(nuovo(QStringLiteral("25"), QStringLiteral("35")));
+  EXPECT_EQ(f->schema.Griglia, Testi(25, std::string(35, '?')));
   EXPECT_TRUE(env->box.empty());
 
-  ASSERT_TRUE(nuovo(QStringLiteral("25"), QStringLiteral("35")));
-  EXPECT_EQ(f->schema.MaxLato, 35);
-  EXPECT_EQ(f->schema.Griglia.size(), 25u);
-}
-
-TEST_F(NuovoSchemaTest, MisureFuoriLimiteRifiutate) {
-  const std::pair<QString, QString> casi[] = {
-      {"26", "10"}, {"10", "36"}, {"", ""}, {"1", "10"}, {"10", "0"}};
+  const std::pair<QString, QString> casi[] = {{"26", "10"}, {"10", "36"}, {"", ""}, {"1", "10"}, {"10", "0"}};
   for (const auto& [r, c] : casi) {
+    SCOPED_TRACE((r + 'x' + c).toStdString());
     env->box.clear();
     env->beeps = 0;
-    SCOPED_TRACE((r + 'x' + c).toStdString());
     EXPECT_FALSE(nuovo(r, c));
-    ASSERT_EQ(env->box.size(), 1u);
-    EXPECT_EQ(env->box[0].titolo + '|' + QString::number(env->box[0].stile) + '|' + env->box[0].testo,
-              QStringLiteral("E R R O R E|48|al di fuori dei limiti\r\nRiprova ..."));
+    EXPECT_EQ(scatole(), Testi{"E R R O R E|48|al di fuori dei limiti\r\nRiprova ..."});
     EXPECT_EQ(env->beeps, 1);
+    EXPECT_EQ(f->schema.Righe, 25);
   }
-  EXPECT_EQ(f->schema.Righe, 0);
-  EXPECT_FALSE(f->Peri->isVisible());
 }
 
 TEST_F(NuovoSchemaTest, SoloCifreEInvioSpostaIlFuoco) {
@@ -85,9 +76,11 @@ TEST_F(NuovoSchemaTest, InizioAbilitaGliStrumentiDellaGriglia) {
 
 TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
   ASSERT_TRUE(nuovo(QStringLiteral("15"), QStringLiteral("15")));
-  EXPECT_EQ(f->vista.LatoX, 461);
-  EXPECT_EQ(f->vista.LatoY, 461);
-  EXPECT_DOUBLE_EQ(f->vista.FontLettere, 15);  // fits a 461-twip cell
+  // Cell sides, letter and number fonts.
+  auto misure = [&] {
+    return std::vector<double>{double(f->vista.LatoX), double(f->vista.LatoY), f->vista.FontLettere, f->vista.FontNumeri};
+  };
+  EXPECT_EQ(misure(), (std::vector<double>{461, 461, 15, 7}));  // 15 fits a 461-twip cell
   const int larghezza = f->Peri->width();
   f->Ingrandisci_Click();
   EXPECT_EQ(f->vista.LatoX, 507);
@@ -98,10 +91,7 @@ TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
   f->Ingrandisci_Click();
   f->Ingrandisci_Click();
   f->Originali_Click();
-  EXPECT_EQ(f->vista.LatoX, 461);
-  EXPECT_EQ(f->vista.LatoY, 461);
-  EXPECT_DOUBLE_EQ(f->vista.FontLettere, 15);
-  EXPECT_DOUBLE_EQ(f->vista.FontNumeri, 7);
+  EXPECT_EQ(misure(), (std::vector<double>{461, 461, 15, 7}));
   EXPECT_EQ(f->Peri->width(), larghezza);
 }
 
@@ -143,27 +133,33 @@ TEST_F(Zoom, ScorciatoieDaTastieraSoloConCtrl) {
   }
 }
 
-TEST_F(Disegno, LineeDiUnoSchemaDueXDue) {
-  ASSERT_TRUE(nuovo(QStringLiteral("2"), QStringLiteral("2")));
-  // Three horizontal and three vertical black lines, white in between.
-  for (double i : {0.0, 1.0, 2.0}) {
-    EXPECT_EQ(pixel(0.5, i), QColor(Qt::black)) << i;
-    EXPECT_EQ(pixel(i, 0.5), QColor(Qt::black)) << i;
-    EXPECT_EQ(pixel(1.5, i), QColor(Qt::black)) << i;
-  }
-  EXPECT_EQ(pixel(0.5, 0.9), QColor(Qt::white));
-  EXPECT_EQ(pixel(1.9, 1.5), QColor(Qt::white));
-}
-
-TEST_F(Disegno, CasellaNeraConCorniceBiancaEArobaNormalizzata) {
-  schemaDa({"@??", "???"});
-  EXPECT_EQ(f->schema.Griglia[0][0], CellaNera);  // "@" normalised by the redraw
-  // Black, with a white inner frame.
-  using Punto = std::tuple<double, double, Qt::GlobalColor>;
-  for (const auto& [x, y, colore] : {Punto{0.5, 0.5, Qt::black}, Punto{0.02, 0.5, Qt::black},
-                                     Punto{0.05, 0.5, Qt::white}, Punto{0.95, 0.5, Qt::white},
-                                     Punto{0.5, 0.05, Qt::white}})
-    EXPECT_EQ(pixel(x, y), QColor(colore)) << x << ',' << y;
+TEST_F(Disegno, LineeCasellaNeraECorniceRossa) {
+  // A 2 x 2 grid, "@" at (1, 1), and a red frame on cell (0, 0).
+  schemaDa({"??", "?@"});
+  EXPECT_EQ(f->schema.Griglia[1][1], CellaNera);  // "@" normalised by the redraw
+  f->EvidCol = f->EvidRiga = 0;
+  f->EvidLarg = f->EvidAlt = 1;
+  f->evidenzia();
+  const struct {
+    const char* nome;
+    double x, y;
+    Qt::GlobalColor colore;
+  } punti[] = {
+      // Three horizontal and three vertical black lines, white in between.
+      {"riga 0", 1.5, 0.0, Qt::black}, {"riga 1", 0.5, 1.0, Qt::black}, {"riga 2", 0.5, 2.0, Qt::black},
+      {"colonna 0", 0.0, 1.5, Qt::black}, {"colonna 1", 1.0, 0.5, Qt::black}, {"colonna 2", 2.0, 0.5, Qt::black},
+      {"vuota", 1.5, 0.5, Qt::white}, {"vuota in basso", 0.5, 1.9, Qt::white},
+      // The black cell, with a white inner frame 0.05 from each edge.
+      {"nera", 1.5, 1.5, Qt::black}, {"nera, bordo", 1.02, 1.5, Qt::black}, {"cornice bianca", 1.05, 1.5, Qt::white},
+      {"cornice bianca a destra", 1.95, 1.5, Qt::white}, {"cornice bianca in alto", 1.5, 1.05, Qt::white},
+      // The red frame from (0.05, 0.05) to (0.95, 0.95), nothing inside.
+      {"rossa in alto", 0.5, 0.05, Qt::red}, {"rossa a sinistra", 0.05, 0.5, Qt::red},
+      {"rossa a destra", 0.95, 0.5, Qt::red}, {"rossa in basso", 0.5, 0.95, Qt::red},
+      {"dentro la cornice", 0.5, 0.5, Qt::white},
+  };
+  for (const auto& p : punti) EXPECT_EQ(pixel(p.x, p.y), QColor(p.colore)) << p.nome;
+  f->rinfresca();
+  EXPECT_NE(pixel(0.5, 0.05), QColor(Qt::red));  // a full redraw removes it
 }
 
 TEST_F(Disegno, NumeriRossiELettereNere) {
@@ -189,22 +185,6 @@ TEST_F(Disegno, NumeriRossiELettereNere) {
   EXPECT_EQ(contaColore(1.03, 0.02, 1.5, 0.3, rosso), 0);
   f->Numerare_Click();
   EXPECT_GT(contaColore(1.03, 0.02, 1.5, 0.3, rosso), 0);
-}
-
-TEST_F(Disegno, CorniceRossaRientrataDiUnDecimoDiCasella) {
-  ASSERT_TRUE(nuovo(QStringLiteral("3"), QStringLiteral("3")));
-  f->EvidCol = 0;
-  f->EvidRiga = 0;
-  f->EvidLarg = 1;
-  f->EvidAlt = 1;
-  f->evidenzia();
-  using Punto = std::pair<double, double>;
-  for (const auto& [x, y] : {Punto{0.5, 0.05}, Punto{0.05, 0.5}, Punto{0.95, 0.5}, Punto{0.5, 0.95}})
-    EXPECT_EQ(pixel(x, y), QColor(Qt::red)) << x << ',' << y;
-  EXPECT_NE(pixel(0.5, 0.5), QColor(Qt::red));
-  EXPECT_EQ(f->UltEvid.larg, 1);
-  f->rinfresca();
-  EXPECT_NE(pixel(0.5, 0.05), QColor(Qt::red));  // a full redraw removes it
 }
 
 }  // namespace

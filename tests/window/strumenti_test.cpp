@@ -36,7 +36,6 @@ TEST_F(Strumenti, OgniStrumentoDellaGrigliaConTestoESuggerimento) {
   for (const auto& a : attesi) {
     f->Tlb1_ButtonClick(QString::fromLatin1(a.key));
     EXPECT_EQ(f->Modo, a.modo);
-    EXPECT_EQ(f->TastoAttivo, QString::fromLatin1(a.key));
     EXPECT_EQ(f->Stb1->text(1), QString::fromUtf8(a.testo));
     EXPECT_EQ(f->Stb1->toolTip(1), QString::fromUtf8(a.suggerimento));
     EXPECT_EQ(f->Tlb1->value(QString::fromLatin1(a.key)), 1);

@@ -33,25 +33,12 @@ class StrumentiTest : public Finestra {
     ASSERT_TRUE(f->FunWord->isChecked());
     ASSERT_TRUE(f->lingua() != nullptr && f->lingua()->attivo()) << f->lingua()->motivo();
   }
-  // Writes into the program folder a file with one of the linguistic
-  // engine's data names.
-  void creaFile(const QString& nome, const QByteArray& dati) {
-    QFile file(cartella->filePath(nome));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(dati);
-  }
 
-  QStringList righe() const { return f->Lists->righe(); }
-  QStringList pannelli() const { return {f->Stb1->text(2), f->Stb1->text(3)}; }
+  QStringList lista() const { return f->Lists->righe(); }
   // The TEST field set and a tool run from its toolbar button.
   void strumento(const QString& parola, const char* pulsante) {
     f->textb->setText(parola);
     f->Tlb1_ButtonClick(QString::fromLatin1(pulsante));
-  }
-  // A click on line i of the result list.
-  void clicca(int i) {
-    f->Lists->setListIndex(i);
-    f->Lists_Click();
   }
   bool pulsantiLingua() const {
     return f->Tlb1->isEnabled(QStringLiteral("a10")) || f->Tlb1->isEnabled(QStringLiteral("a11"));
@@ -60,30 +47,27 @@ class StrumentiTest : public Finestra {
   void rigaConCane() {
     schemaDa({"CA??", "????"});
     f->Tlb1_ButtonClick(QStringLiteral("a1"));
-    f->RigaCorr = 0;
-    f->ColCorr = 0;
-    f->Peri_Click();
-    ASSERT_EQ(righe(), (QStringList{QStringLiteral("CANE -1"), QStringLiteral("CAS(AE) -1")}));
-    clicca(0);
+    clic(0, 0);
+    ASSERT_EQ(righe(), (Testi{"CANE -1", "CAS(AE) -1"}));
+    scegli(0);
     ASSERT_EQ(f->schema.Griglia[0], "CANE");
   }
 };
 
 TEST_F(StrumentiTest, AnagrammiConteggioBevelEBeep) {
-  const QStringList nessuno{QStringLiteral(" "), QStringLiteral(" nessun Anagramma ")};
+  const Testi nessuno{" ", " nessun Anagramma "};
   const struct {
     const char* parola;
-    QStringList righe;
+    Testi righe;
     const char* pannello;
-    int numero;
   } casi[] = {
-      {"ROMA", {"AMOR", "MORA", "ORMA", "RAMO"}, " 4 Anagrammi ", 4},
-      {"citrata", {"ATTRICA"}, " 1 Anagramma ", 1},  // one word per vowel of the group
-      {"  ca e ", {"ACNE", "CANE", "CASE"}, " 3 Anagrammi ", 3},  // an inner blank stands for any letter
+      {"ROMA", {"AMOR", "MORA", "ORMA", "RAMO"}, " 4 Anagrammi "},
+      {"citrata", {"ATTRICA"}, " 1 Anagramma "},  // one word per vowel of the group
+      {"  ca e ", {"ACNE", "CANE", "CASE"}, " 3 Anagrammi "},  // an inner blank stands for any letter
       // LAL has two L's: no anagram of ALA. An empty field matches no entry.
-      {"ALA", nessuno, " nessun Anagramma ", 0},
-      {"", nessuno, " nessun Anagramma ", 0},
-      {"   ", nessuno, " nessun Anagramma ", 0},
+      {"ALA", nessuno, " nessun Anagramma "},
+      {"", nessuno, " nessun Anagramma "},
+      {"   ", nessuno, " nessun Anagramma "},
   };
   for (const auto& k : casi) {
     SCOPED_TRACE(k.parola);
@@ -93,28 +77,28 @@ TEST_F(StrumentiTest, AnagrammiConteggioBevelEBeep) {
     f->textb->setText(QString::fromLatin1(k.parola));
     f->anagrammi();
     EXPECT_EQ(righe(), k.righe);
-    EXPECT_EQ(pannelli(), (QStringList{QString::fromLatin1(k.pannello), QStringLiteral(" ")}));
+    EXPECT_EQ(pannelli(), (Testi{k.pannello, " "}));
     EXPECT_EQ(f->Stb1->bevel(2), StatusBar::Rialzato);
-    EXPECT_EQ(f->NumRisultati, k.numero);
-    EXPECT_EQ(env->beeps, beeps + (k.numero == 0 ? 1 : 0));
+    EXPECT_EQ(env->beeps, beeps + (k.righe == nessuno ? 1 : 0));
   }
-  // The message line transfers nothing.
-  strumento(QStringLiteral("ALA"), "a9");
-  ASSERT_EQ(righe(), nessuno);
-  clicca(1);
-  EXPECT_EQ(f->textb->text(), QStringLiteral("ALA"));
 }
 
 TEST_F(StrumentiTest, AnagrammiDallaBarraELaTrasferenzaNelCampo) {
   rigaConCane();
+  const int storia = f->storia.NumStoria;
   strumento(QStringLiteral("ROMA"), "a9");
-  EXPECT_EQ(f->Modo, 9);
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" ANAGRAMMI di TEST "));
-  EXPECT_EQ(righe(), (QStringList{"AMOR", "MORA", "ORMA", "RAMO"}));
+  EXPECT_EQ(righe(), (Testi{"AMOR", "MORA", "ORMA", "RAMO"}));
   // A click copies the word into the TEST field; the word in the grid stays.
-  clicca(2);
+  scegli(2);
   EXPECT_EQ(f->textb->text(), QStringLiteral("ORMA"));
+  // The message line transfers nothing.
+  strumento(QStringLiteral("ALA"), "a9");
+  ASSERT_EQ(righe(), (Testi{" ", " nessun Anagramma "}));
+  scegli(1);
+  EXPECT_EQ(f->textb->text(), QStringLiteral("ALA"));
   EXPECT_EQ(f->schema.Griglia[0], "CANE");
+  EXPECT_EQ(f->storia.NumStoria, storia);
 }
 
 TEST_F(StrumentiTest, FunWordAccendeESpegne) {
@@ -138,7 +122,7 @@ TEST_F(StrumentiTest, FunWordAccendeESpegne) {
   f->sinonimi();
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" nessun Sin./Cont. "));
   f->ortografia();
-  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" nessuna "), QStringLiteral(" ")}));
+  EXPECT_EQ(pannelli(), (Testi{" nessuna ", " "}));
   EXPECT_EQ(env->beeps, beeps + 2);
 
   f->FunWord_Click();  // on again
@@ -148,14 +132,12 @@ TEST_F(StrumentiTest, FunWordAccendeESpegne) {
 
 TEST_F(StrumentiTest, FunWordAvvioFallito) {
   // Damaged spelling data in the program folder wins over the system copy.
-  creaFile(QStringLiteral("it_IT.aff"), "SET UTF-8\n");
-  creaFile(QStringLiteral("it_IT.dic"), "non un numero\ncasa\n");
+  scrivi(cartella->filePath(QStringLiteral("it_IT.aff")), "SET UTF-8\n");
+  scrivi(cartella->filePath(QStringLiteral("it_IT.dic")), "non un numero\ncasa\n");
   for (std::size_t volta = 1; volta <= 2; ++volta) {
     f->FunWord_Click();
     ASSERT_EQ(env->box.size(), volta);
-    EXPECT_EQ(env->box.back().testo, MsgAvvioFallito);
-    EXPECT_EQ(env->box.back().titolo, QStringLiteral("Attenzione!"));
-    EXPECT_EQ(env->box.back().stile, 0);
+    EXPECT_EQ(scatole().back(), "Attenzione!|0|" + MsgAvvioFallito.toStdString());
     // The check mark goes back off: the next click tries again.
     EXPECT_FALSE(f->FunWord->isChecked() || pulsantiLingua() || f->lingua()->attivo());
   }
@@ -175,12 +157,12 @@ TEST_F(StrumentiTest, SinonimiEContrari) {
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" SINONIMI/CONTRARI di TEST "));
   const QStringList casa = sinonimiDi("casa");
   EXPECT_TRUE(casa.contains(QStringLiteral("=ABITAZIONE")));
-  EXPECT_EQ(righe(), QStringList{IntestaSinonimi} + casa + QStringList{IntestaContrari});
-  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" %1 Sin./Cont.").arg(casa.size()), QStringLiteral(" ")}));
+  EXPECT_EQ(lista(), QStringList{IntestaSinonimi} + casa + QStringList{IntestaContrari});
+  EXPECT_EQ(pannelli(), (Testi{" " + std::to_string(casa.size()) + " Sin./Cont.", " "}));
   // A word of the antonym list gives both.
   strumento(QStringLiteral("alto"), "a10");
   const QStringList alto = sinonimiDi("alto");
-  EXPECT_EQ(righe(), QStringList{IntestaSinonimi} + alto + (QStringList{IntestaContrari, QStringLiteral(">BASSO")}));
+  EXPECT_EQ(lista(), QStringList{IntestaSinonimi} + alto + (QStringList{IntestaContrari, QStringLiteral(">BASSO")}));
   EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" %1 Sin./Cont.").arg(alto.size() + 1));
   EXPECT_EQ(env->beeps, 0);
 
@@ -188,12 +170,12 @@ TEST_F(StrumentiTest, SinonimiEContrari) {
   // and nothing is written into the grid.
   const auto prima = f->schema.Griglia;
   const auto storia = f->storia.NumStoria;
-  const int contrario = static_cast<int>(righe().size()) - 1;
+  const int contrario = static_cast<int>(lista().size()) - 1;
   const std::pair<int, QString> clic[] = {
       {0, QStringLiteral("alto")}, {contrario - 1, QStringLiteral("alto")},
       {1, alto.front().mid(1)}, {contrario, QStringLiteral("BASSO")}};
   for (const auto& [riga, testo] : clic) {
-    clicca(riga);
+    scegli(riga);
     EXPECT_EQ(f->textb->text(), testo) << riga;
   }
   EXPECT_EQ(f->schema.Griglia, prima);
@@ -201,13 +183,13 @@ TEST_F(StrumentiTest, SinonimiEContrari) {
 
   // An unknown word; then an empty field changes nothing.
   const auto nessuno = [&](const QString& parola) {
-    EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")})) << parola.toStdString();
-    EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" nessun Sin./Cont. "), QStringLiteral(" ")}));
+    EXPECT_EQ(lista(), (QStringList{QStringLiteral(" "), QStringLiteral(" nessun Sin./Cont.")})) << parola.toStdString();
+    EXPECT_EQ(pannelli(), (Testi{" nessun Sin./Cont. ", " "}));
     EXPECT_EQ(env->beeps, 1);
   };
   strumento(QStringLiteral("xqzwt"), "a10");
   nessuno(QStringLiteral("xqzwt"));
-  clicca(1);
+  scegli(1);
   EXPECT_EQ(f->textb->text(), QStringLiteral("xqzwt"));
   for (const QString& vuoto : {QString(), QStringLiteral(" ")}) {
     f->textb->setText(vuoto);
@@ -222,26 +204,26 @@ TEST_F(StrumentiTest, Ortografia) {
   const auto prima = f->schema.Griglia;
   strumento(QStringLiteral("casa"), "a11");
   EXPECT_EQ(f->Stb1->text(1), QStringLiteral(" VERIFICA ORTOGRAFICA di TEST "));
-  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" OK Ortografia "), QStringLiteral(" ")}));
-  EXPECT_EQ(righe(), (QStringList{QStringLiteral(" "), QStringLiteral(" OK Ortografia ")}));
-  clicca(1);
+  EXPECT_EQ(pannelli(), (Testi{" OK Ortografia ", " "}));
+  EXPECT_EQ(lista(), (QStringList{QStringLiteral(" "), QStringLiteral(" OK Ortografia ")}));
+  scegli(1);
   EXPECT_EQ(f->textb->text(), QStringLiteral("casa"));
 
   // A misspelled word: its suggestions, in upper case, can be taken.
   strumento(QStringLiteral("machina"), "a11");
-  EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" ERR. Ortografia "), QStringLiteral(" ")}));
-  const QStringList suggerimenti = righe();
+  EXPECT_EQ(pannelli(), (Testi{" ERR. Ortografia ", " "}));
+  const QStringList suggerimenti = lista();
   EXPECT_EQ(suggerimenti.join(u','), suggerimenti.join(u',').toUpper());
   EXPECT_EQ(f->NumSuggerimentiParola, suggerimenti.size());
-  clicca(static_cast<int>(suggerimenti.indexOf(QStringLiteral("MACCHINA"))));
+  scegli(static_cast<int>(suggerimenti.indexOf(QStringLiteral("MACCHINA"))));
   EXPECT_EQ(f->textb->text(), QStringLiteral("MACCHINA"));
   EXPECT_EQ(f->schema.Griglia, prima);
 
   // Pattern characters are refused without asking and without a beep.
   for (const char* testo : {"?", "CA*A"}) {
     strumento(QString::fromLatin1(testo), "a11");
-    EXPECT_EQ(pannelli(), (QStringList{QStringLiteral(" non valido "), QStringLiteral(" ")})) << testo;
-    EXPECT_TRUE(righe().isEmpty());
+    EXPECT_EQ(pannelli(), (Testi{" non valido ", " "})) << testo;
+    EXPECT_TRUE(lista().isEmpty());
     EXPECT_EQ(f->NumSuggerimentiParola, 0);
   }
   EXPECT_EQ(env->beeps, 0);
