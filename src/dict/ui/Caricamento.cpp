@@ -48,6 +48,10 @@ void Form0g::Timer0_Timer() {
   });
   EsitoCaricamento esito =
       caricaDizionari(CartellaProg.toStdString(), caricaDecoder(), cartellaScratch_.toStdString(), cedi);
+  // The decoder is called only while loading: its folder goes at once, so
+  // not even an empty folder is left behind if the program is killed later.
+  rimuoviCartellaScratch(cartellaScratch_.toStdString());
+  cartellaScratch_.clear();
   if (!esito.ok()) {
     env_.msgBox(this, daUtf8(esito.errore), msg::Critical | msg::OK, daUtf8(TitoloErrore));
     esciFine();
