@@ -10,11 +10,8 @@
 // letters with about half of its letters removed, sometimes followed by empty
 // cells up to 15, and the crossing cell at a random position. Counters:
 // median_us, p99_us, max_us per cell.
-#include "search/DizionarioProva.h"
+#include "Campioni.h"
 #include "search/Incrocio.h"
-#include "search/IndiceRicerca.h"
-
-#include "dict/GruppiVocalici.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,49 +25,7 @@
 namespace tessaro {
 namespace {
 
-using Orologio = std::chrono::steady_clock;
-
-struct Carico {
-  Dizionario d;
-  IndiceRicerca ix;
-};
-
-Carico carica(const char* variabile, std::size_t voci, bool gruppi) {
-  Carico c;
-  const char* percorso = std::getenv(variabile);
-  std::optional<Dizionario> letto;
-  if (percorso != nullptr && *percorso != '\0') letto = leggiDizionarioTesto(percorso);
-  c.d = letto ? std::move(*letto) : dizionarioSintetico(voci, gruppi);
-  c.ix = costruisciIndiceRicerca(c.d);
-  return c;
-}
-
-const Carico& stress() {
-  static const Carico c = carica("TESSARO_STRESS_DIC", 3'000'000, false);
-  return c;
-}
-const Carico& base() {
-  static const Carico c = carica("TESSARO_BASE_DIC", 100'000, true);
-  return c;
-}
-
-std::string voceCasuale(const Dizionario& d, std::mt19937& rng) {
-  std::uniform_int_distribution<std::size_t> dove(0, d.testo.size() - 1);
-  for (;;) {
-    std::size_t p = d.testo.find(CR_LF, dove(rng));
-    if (p == std::string::npos) continue;
-    p += 2;
-    const std::size_t f = d.testo.find(CR_LF, p);
-    if (f == std::string::npos) continue;
-    std::string v = d.testo.substr(p, f - p);
-    if (v.size() < 3 || v.size() > 15 || eCommento(v)) continue;
-    if (eCodiceGruppo(v.back())) {
-      const auto g = vocaliGruppo(v.back());
-      v.back() = g[rng() % g.size()];
-    }
-    if (std::all_of(v.begin(), v.end(), [](char x) { return x >= 'A' && x <= 'Z'; })) return v;
-  }
-}
+using namespace banco;
 
 std::string modello(const Dizionario& d, std::mt19937& rng) {
   for (;;) {
@@ -93,17 +48,6 @@ std::vector<ModelliIncrocio> celle(const Dizionario& d, std::size_t quante, unsi
   return v;
 }
 
-void riporta(benchmark::State& state, std::vector<double> us, std::size_t lettere) {
-  std::sort(us.begin(), us.end());
-  double media = 0;
-  for (double x : us) media += x;
-  state.counters["median_us"] = us[us.size() / 2];
-  state.counters["p99_us"] = us[std::min(us.size() - 1, us.size() * 99 / 100)];
-  state.counters["max_us"] = us.back();
-  state.counters["mean_us"] = media / static_cast<double>(us.size());
-  state.counters["letters_per_cell"] = static_cast<double>(lettere) / static_cast<double>(us.size());
-}
-
 // Argument: 0 through the index, 1 by walking (first `quante` cells only).
 void misura(benchmark::State& state, const Carico& c, std::size_t quante, unsigned seme) {
   const bool percorso = state.range(0) == 1;
@@ -123,7 +67,8 @@ void misura(benchmark::State& state, const Carico& c, std::size_t quante, unsign
     }
   }
   state.SetLabel(percorso ? "percorso" : "indice");
-  riporta(state, us, lettere);
+  riporta(state, statistiche(us));
+  state.counters["letters_per_cell"] = static_cast<double>(lettere) / static_cast<double>(us.size());
 }
 
 void BM_IncrocioStress(benchmark::State& state) {

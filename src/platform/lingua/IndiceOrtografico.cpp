@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "dict/Utf8.h"
 #include "platform/lingua/Testo.h"
 
 namespace tessaro::lingua {
@@ -19,28 +20,9 @@ namespace {
 bool decodifica(std::string_view s, std::u32string& out) {
   out.clear();
   for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int n = 0;
-    char32_t cp = 0;
-    if (c < 0x80) {
-      cp = c;
-    } else if ((c & 0xE0) == 0xC0) {
-      n = 1, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      n = 2, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      n = 3, cp = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + static_cast<std::size_t>(n) >= s.size()) return false;
-    for (int k = 1; k <= n; ++k) {
-      const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-      if ((b & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    out.push_back(cp);
-    i += static_cast<std::size_t>(n) + 1;
+    char32_t c = 0;
+    if (!leggiUtf8(s, i, c)) return false;
+    out.push_back(c);
   }
   return true;
 }
@@ -111,24 +93,6 @@ int somiglianza(std::u32string_view a, std::u32string_view b) {
   }
   const auto diff = static_cast<int>(a.size()) - static_cast<int>(b.size());
   return punti - std::abs(diff);
-}
-
-void aggiungiUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // Bytes of the last character of valid UTF-8.
