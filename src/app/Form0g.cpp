@@ -121,6 +121,7 @@ void Form0g::costruisciMenu() {
   FunWord = voce(menuStrumenti, QStringLiteral("Attivazione Funzioni MS Word"));
   FunWord->setCheckable(true);
 
+  costruisciMenuRiempimento();
   menuAiuto = menuBar()->addMenu(QStringLiteral("Aiuto"));
   AiutoF1 = voce(menuAiuto, QStringLiteral("Istruzioni generali"));
   AiutoF1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -307,6 +308,7 @@ void Form0g::Form_Load() {
 }
 
 void Form0g::Inizio() {
+  scartaProposta();
   disponi();
   Numerare->setChecked(true);
   for (int i = 0; i <= 8; ++i) Tlb1->setEnabled(QStringLiteral("a%1").arg(i), true);
