@@ -49,8 +49,9 @@ def connesso(g, R, C):
     return len(visti) == len(bianche)
 
 
-def americana(R, C, nere_min, nere_max, rng):
-    """Rotationally symmetric, every run 3 or longer, whites connected."""
+def americana(R, C, nere_min, nere_max, rng, massimo=15):
+    """Rotationally symmetric, every run 3 or longer (and at most `massimo`),
+    whites connected."""
     while True:
         g = [["?"] * C for _ in range(R)]
         obiettivo = rng.randint(nere_min, nere_max)
@@ -58,18 +59,22 @@ def americana(R, C, nere_min, nere_max, rng):
         tentativi = 0
         while nere < obiettivo and tentativi < 4000:
             tentativi += 1
-            r, c = rng.randrange(R), rng.randrange(C)
+            lunga = corsa_lunga(g, R, C, massimo) if tentativi % 2 == 0 else None
+            if lunga is not None:
+                r, c = lunga[0], min(C - 1, max(0, lunga[1] + rng.randint(-1, 1)))
+            else:
+                r, c = rng.randrange(R), rng.randrange(C)
             s = (R - 1 - r, C - 1 - c)
             if g[r][c] == NERA:
                 continue
             g[r][c] = NERA
             g[s[0]][s[1]] = NERA
-            if min(runs(g, R, C)) >= 3 and connesso(g, R, C) and max(runs(g, R, C)) <= 15:
+            if min(runs(g, R, C)) >= 3 and connesso(g, R, C):
                 nere += 1 if (r, c) == s else 2
             else:
                 g[r][c] = "?"
                 g[s[0]][s[1]] = "?"
-        if nere_min <= nere <= nere_max:
+        if nere_min <= nere <= nere_max and max(runs(g, R, C)) <= massimo:
             return g
 
 
@@ -127,9 +132,9 @@ def italiana(R, C, quota_min, quota_max, rng, massimo=12):
             return g
 
 
-def aperta(R, C, nere, rng):
+def aperta(R, C, nere, rng, massimo=15):
     """Few black cells, symmetric, runs of three or more."""
-    return americana(R, C, nere, nere + 2, rng)
+    return americana(R, C, nere, nere + 2, rng, massimo)
 
 
 def scrivi(percorso, g):
@@ -146,9 +151,9 @@ def main():
     for i, (R, C) in enumerate(forme):
         scrivi(cartella / f"b{i + 1:02d}-{R}x{C}.tes", italiana(R, C, 0.12, 0.18, random.Random(200 + i)))
     for i in range(4):
-        scrivi(cartella / f"c{i + 1:02d}-9x9.tes", aperta(9, 9, 4 + 2 * i, random.Random(300 + i)))
+        scrivi(cartella / f"c{i + 1:02d}-9x9.tes", aperta(9, 9, 8 + 2 * i, random.Random(300 + i)))
     for i in range(4):
-        scrivi(cartella / f"c{i + 5:02d}-11x11.tes", aperta(11, 11, 6 + 2 * i, random.Random(400 + i)))
+        scrivi(cartella / f"c{i + 5:02d}-11x11.tes", aperta(11, 11, 14 + 2 * i, random.Random(400 + i), massimo=9))
 
 
 if __name__ == "__main__":
