@@ -27,12 +27,13 @@ QFont carattereCella(double pixel, bool grassetto) {
   return f;
 }
 
-// One "N. clue" line placed on a page: column 0 across, 1 down.
+// One "N. clue" entry placed on a page: column 0 across, 1 down. The clue
+// wraps beside its number, not under it.
 struct Voce {
   int pagina = 0;
   int colonna = 0;
   double y = 0, altezza = 0;
-  QString testo;
+  QString numero, testo;
 };
 
 class Impaginazione {
@@ -78,7 +79,9 @@ class Impaginazione {
   void definizioni(double yInizio) {
     const double spazio = 8 * mm_;
     const double colonna = (larghezza_ - spazio) / 2;
-    const QFont intestazione = carattere(11, true), voce = carattere(10, false);
+    const QFont intestazione = carattere(11, true), voce = carattere(10, false), numero = carattere(10, true);
+    const double rientro = QFontMetricsF(numero, &d_).horizontalAdvance(QStringLiteral("000. "));
+    const double larghezzaTesto = colonna - rientro;
     p_.setFont(intestazione);
     const double hIntestazione = QFontMetricsF(intestazione, &d_).height() + 2 * mm_;
     if (yInizio + hIntestazione + 10 * mm_ > altezza_) {
@@ -94,16 +97,17 @@ class Impaginazione {
       int pagina = 0;
       double y = yInizio + hIntestazione;
       for (const Parola& w : parole.di(verso)) {
-        const QString t = QString::number(w.numero) + QStringLiteral(". ") +
-                          QString::fromStdString(x_.definizioni.testo(verso, w.riga, w.colonna));
-        const double h = p_.boundingRect(QRectF(0, 0, colonna, altezza_), Qt::TextWordWrap, t).height() + 0.8 * mm_;
+        const QString t = QString::fromStdString(x_.definizioni.testo(verso, w.riga, w.colonna));
+        const double h = std::max(p_.boundingRect(QRectF(0, 0, larghezzaTesto, altezza_), Qt::TextWordWrap, t).height(),
+                                  QFontMetricsF(voce, &d_).height()) +
+                         0.8 * mm_;
         // A line that does not fit goes to the next page (unless the page
         // is still empty: a clue taller than a page is cut, not repeated).
         if (y + h > altezza_ && y > 0) {
           ++pagina;
           y = 0;
         }
-        voci.push_back({pagina, k, y, h, t});
+        voci.push_back({pagina, k, y, h, QString::number(w.numero) + QLatin1Char('.'), t});
         y += h;
         ultimaPagina = std::max(ultimaPagina, pagina);
       }
@@ -116,10 +120,14 @@ class Impaginazione {
         p_.drawText(QRectF(colonna + spazio, yInizio, colonna, hIntestazione), Qt::AlignLeft | Qt::AlignTop,
                     testi::Verticali);
       }
-      p_.setFont(voce);
-      for (const Voce& v : voci)
-        if (v.pagina == pagina)
-          p_.drawText(QRectF(v.colonna * (colonna + spazio), v.y, colonna, v.altezza), Qt::TextWordWrap, v.testo);
+      for (const Voce& v : voci) {
+        if (v.pagina != pagina) continue;
+        const double x = v.colonna * (colonna + spazio);
+        p_.setFont(numero);
+        p_.drawText(QRectF(x, v.y, rientro, v.altezza), Qt::AlignLeft | Qt::AlignTop, v.numero);
+        p_.setFont(voce);
+        p_.drawText(QRectF(x + rientro, v.y, larghezzaTesto, v.altezza), Qt::TextWordWrap, v.testo);
+      }
     }
   }
 
