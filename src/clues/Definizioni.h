@@ -30,12 +30,14 @@ struct Parola {
     return verso == Verso::Orizzontale ? r == riga && c >= colonna && c < colonna + lunghezza
                                        : c == colonna && r >= riga && r < riga + lunghezza;
   }
+  bool operator==(const Parola&) const = default;
 };
 
 // The runs of a Schema, each list in word-number order.
 struct Parole {
   std::vector<Parola> orizzontali, verticali;
   const std::vector<Parola>& di(Verso v) const { return v == Verso::Orizzontale ? orizzontali : verticali; }
+  bool operator==(const Parole&) const = default;
 };
 Parole paroleDi(const Schema& s);
 

@@ -40,7 +40,7 @@ std::string scriviDef(const Definizioni& d, const Schema& s) {
   std::string out(Intestazione);
   for (const Definizione& x : allineate.tutte()) {
     out += static_cast<char>(x.verso);
-    for (int n : {x.numero, x.riga, x.colonna}) {
+    for (int n : {x.numero, x.riga + 1, x.colonna + 1}) {
       out += ' ';
       out += std::to_string(n);
     }
@@ -72,9 +72,9 @@ LetturaDef leggiDef(std::string_view byte) {
     const auto r = num ? numero(riga, 9999) : std::nullopt;
     const auto c = r ? numero(riga, 9999) : std::nullopt;
     if (!c) return errore(ErroreDef::RigaMalformata, n);
-    if (*r >= MaxRighe || *c >= MaxColonne) return errore(ErroreDef::CasellaFuoriLimiti, n);
-    if (!d.testo(verso, *r, *c).empty()) return errore(ErroreDef::Ripetuta, n);
-    d.imposta(verso, *r, *c, riga, *num);
+    if (*r < 1 || *c < 1 || *r > MaxRighe || *c > MaxColonne) return errore(ErroreDef::CasellaFuoriLimiti, n);
+    if (!d.testo(verso, *r - 1, *c - 1).empty()) return errore(ErroreDef::Ripetuta, n);
+    d.imposta(verso, *r - 1, *c - 1, riga, *num);
   }
   return LetturaDef{std::move(d), ErroreDef::Nessuno, 0};
 }
@@ -86,7 +86,7 @@ std::string descrizioneErroreDef(const LetturaDef& l) {
     case ErroreDef::TroppoGrande: return "il file supera 1 MB";
     case ErroreDef::NonUtf8: return riga + "il testo non è in UTF-8";
     case ErroreDef::RigaMalformata: return riga + "non è nella forma \"O numero riga colonna testo\"";
-    case ErroreDef::CasellaFuoriLimiti: return riga + "la casella è fuori da ogni schema (al massimo 25 righe e 35 colonne)";
+    case ErroreDef::CasellaFuoriLimiti: return riga + "la casella è fuori da ogni schema (righe da 1 a 25, colonne da 1 a 35)";
     case ErroreDef::Ripetuta: return riga + "una seconda definizione per la stessa casella e lo stesso verso";
   }
   return {};

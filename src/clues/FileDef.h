@@ -1,7 +1,8 @@
 // The clue file (.def) beside a Schema file: UTF-8 text, one clue a line,
 //   O 12 3 5 Capitale d'Italia
 // direction (O across, V down), the word number when saved, the row and the
-// column (from 0) of the run's first cell, one blank each, then the clue to
+// column (from 1, as the status bar shows them) of the run's first cell, one
+// blank each, then the clue to
 // the end of the line. The cell places the clue; the number is for the
 // reader of the file. Lines starting with "#" and empty lines are skipped.
 #pragma once
@@ -26,7 +27,7 @@ enum class ErroreDef : std::uint8_t {
   TroppoGrande,       // more than MaxByteDef bytes
   NonUtf8,            // a line that is not valid UTF-8
   RigaMalformata,     // not "O|V number row column text"
-  CasellaFuoriLimiti, // a row or column beyond the largest Schema
+  CasellaFuoriLimiti, // a row or column 0 or beyond the largest Schema
   Ripetuta,           // two clues for the same cell and direction
 };
 

@@ -24,7 +24,8 @@ struct Fallimento {
 
 LetturaIpuz fallita(ErroreIpuz e, std::string dettaglio) { return LetturaIpuz{std::nullopt, e, std::move(dettaglio)}; }
 
-std::string casella(int r, int c) { return "riga " + std::to_string(r) + ", colonna " + std::to_string(c); }
+// Rows and columns from 1, as the status bar shows them.
+std::string casella(int r, int c) { return "riga " + std::to_string(r + 1) + ", colonna " + std::to_string(c + 1); }
 
 bool troppoAnnidato(std::string_view t) {
   int livello = 0;

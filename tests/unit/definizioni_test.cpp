@@ -83,17 +83,17 @@ TEST(FileDefinizioni, AndataERitorno) {
   const std::string byte = scriviDef(d, s);
   EXPECT_EQ(byte,
             "# Tessaro - definizioni: verso (O/V), numero, riga, colonna, testo\n"
-            "O 1 0 0 Abbaia\n"
-            "O 5 2 0 Splende di giorno: è già caldo\n"
-            "V 1 0 0 Abitazione\n"
-            "V 9 1 1 Senza casella\n");
+            "O 1 1 1 Abbaia\n"
+            "O 5 3 1 Splende di giorno: è già caldo\n"
+            "V 1 1 1 Abitazione\n"
+            "V 9 2 2 Senza casella\n");
   const LetturaDef l = leggiDef(byte);
   ASSERT_TRUE(l);
   Definizioni attese = d;
   attese.allinea(s);
   EXPECT_EQ(*l.definizioni, attese);
   // CR LF, a byte-order mark and blank lines are read as well.
-  const LetturaDef crlf = leggiDef("\xEF\xBB\xBF" "O 1 0 0 Abbaia\r\n\r\nV 2 0 3 Numero\r\n");
+  const LetturaDef crlf = leggiDef("\xEF\xBB\xBF" "O 1 1 1 Abbaia\r\n\r\nV 2 1 4 Numero\r\n");
   ASSERT_TRUE(crlf);
   EXPECT_EQ(crlf.definizioni->testo(Verso::Verticale, 0, 3), "Numero");
 }
@@ -106,14 +106,15 @@ TEST(FileDefinizioni, RigheRifiutate) {
     int riga;
   };
   const Caso casi[] = {
-      {"verso sconosciuto", "X 1 0 0 testo\n", ErroreDef::RigaMalformata, 1},
-      {"campi mancanti", "# c\nO 1 0\n", ErroreDef::RigaMalformata, 2},
-      {"numero non numerico", "O uno 0 0 testo\n", ErroreDef::RigaMalformata, 1},
-      {"due spazi", "O 1  0 0 testo\n", ErroreDef::RigaMalformata, 1},
-      {"riga oltre lo schema", "V 1 25 0 testo\n", ErroreDef::CasellaFuoriLimiti, 1},
-      {"colonna oltre lo schema", "V 1 0 35 testo\n", ErroreDef::CasellaFuoriLimiti, 1},
-      {"ripetuta", "O 1 0 0 a\nO 2 0 0 b\n", ErroreDef::Ripetuta, 2},
-      {"non UTF-8", "O 1 0 0 citt\xE0\n", ErroreDef::NonUtf8, 1},
+      {"verso sconosciuto", "X 1 1 1 testo\n", ErroreDef::RigaMalformata, 1},
+      {"campi mancanti", "# c\nO 1 1\n", ErroreDef::RigaMalformata, 2},
+      {"numero non numerico", "O uno 1 1 testo\n", ErroreDef::RigaMalformata, 1},
+      {"due spazi", "O 1  1 1 testo\n", ErroreDef::RigaMalformata, 1},
+      {"riga 0", "V 1 0 1 testo\n", ErroreDef::CasellaFuoriLimiti, 1},
+      {"riga oltre lo schema", "V 1 26 1 testo\n", ErroreDef::CasellaFuoriLimiti, 1},
+      {"colonna oltre lo schema", "V 1 1 36 testo\n", ErroreDef::CasellaFuoriLimiti, 1},
+      {"ripetuta", "O 1 1 1 a\nO 2 1 1 b\n", ErroreDef::Ripetuta, 2},
+      {"non UTF-8", "O 1 1 1 citt\xE0\n", ErroreDef::NonUtf8, 1},
       {"troppo grande", std::string(MaxByteDef + 1, '#'), ErroreDef::TroppoGrande, 0},
   };
   for (const auto& c : casi) {
