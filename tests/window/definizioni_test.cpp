@@ -96,6 +96,23 @@ TEST_F(Definizioni, F4ERigheCheSeguonoLoSchema) {
   EXPECT_EQ(f->definizioni.size(), 1u);
 }
 
+TEST_F(Definizioni, SuggerisciDalDizionarioDeiSinonimi) {
+  schemaDa({"CASA", "????"});
+  f->FunWord_Click();
+  ASSERT_TRUE(f->lingua() && f->lingua()->attivo()) << f->lingua()->motivo();
+  FinestraDefinizioni* w = apriFinestra();
+  w->Orizzontali->setCurrentCell(1, 0);
+  EXPECT_FALSE(w->Suggerisci->isEnabled());  // "????" is not a word yet
+  w->Orizzontali->setCurrentCell(0, 0);
+  ASSERT_TRUE(w->Suggerisci->isEnabled());
+  w->Suggerisci_Click();
+  const auto trovati = w->Sinonimi->findItems(QStringLiteral("abitazione"), Qt::MatchExactly);
+  ASSERT_EQ(trovati.size(), 1);
+  w->Sinonimi_DblClick(trovati.front());
+  EXPECT_EQ(f->definizioni.testo(Verso::Orizzontale, 0, 0), "Abitazione");
+  EXPECT_EQ(f->Modificato, 1);
+}
+
 TEST_F(Definizioni, LaModificaSiSalvaESiRilegge) {
   schemaDa(Griglia);
   f->Salvacome->setEnabled(true);

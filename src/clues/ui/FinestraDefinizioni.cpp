@@ -48,6 +48,7 @@ QTableWidget* nuovaTabella(const QStringList& intestazioni, QWidget* padre) {
   auto* t = new QTableWidget(0, static_cast<int>(intestazioni.size()), padre);
   t->setHorizontalHeaderLabels(intestazioni);
   t->verticalHeader()->hide();
+  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
   t->setSelectionBehavior(QAbstractItemView::SelectRows);
   t->setSelectionMode(QAbstractItemView::SingleSelection);
   t->horizontalHeader()->setStretchLastSection(true);
@@ -168,7 +169,7 @@ void FinestraDefinizioni::riempiSenzaCasella() {
     const Definizione& d = orfane_[i];
     const int r = static_cast<int>(i);
     SenzaCasella->setItem(r, 0, voceFissa(d.verso == Verso::Orizzontale ? testi::Orizzontale : testi::Verticale));
-    SenzaCasella->setItem(r, 1, voceFissa(QString::number(d.numero)));
+    SenzaCasella->setItem(r, 1, voceFissa(d.numero > 0 ? QString::number(d.numero) : QString()));
     SenzaCasella->setItem(r, 2, voceFissa(QStringLiteral("R%1 C%2").arg(d.riga + 1).arg(d.colonna + 1)));
     SenzaCasella->setItem(r, 3, voceFissa(QString::fromStdString(d.testo)));
   }
