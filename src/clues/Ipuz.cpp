@@ -208,8 +208,10 @@ LetturaIpuz leggiIpuz(std::string_view byte) {
       if (s.is_object()) s = s.contains("value") ? s["value"] : json();
       const bool neraS = l.eBlocco(s);
       const bool vuotaS = s.is_null() || l.eVuota(s) || s == " ";
-      if (cella->nera ? !(neraS || s.is_null()) : neraS)
-        return fallita(ErroreIpuz::NereDiverse, "la casella alla " + casella(r, c) + " è nera in una sola delle griglie \"puzzle\" e \"solution\"");
+      // A block has no letter; a white cell has no block.
+      if (cella->nera ? !(neraS || vuotaS) : neraS)
+        return fallita(ErroreIpuz::NereDiverse, "la casella alla " + casella(r, c) +
+                                                    " è nera in una sola delle griglie \"puzzle\" e \"solution\"");
       if (cella->nera || vuotaS) continue;
       const auto lettera = s.is_string() ? letteraPiegata(s.get_ref<const std::string&>()) : std::nullopt;
       if (!lettera)

@@ -265,7 +265,7 @@ void FinestraDefinizioni::Suggerisci_Click() {
 
 void FinestraDefinizioni::Sinonimi_DblClick(QListWidgetItem* voce) {
   const Parola* p = scelta();
-  if (!p || !voce || !voce->data(Qt::UserRole).toBool()) return;
+  if (!p || !voce || !voce->data(Qt::UserRole).toBool() || voce->text().isEmpty()) return;
   QString testo = QString::fromStdString(f_.definizioni.testo(p->verso, p->riga, p->colonna));
   QString sinonimo = voce->text();
   if (testo.isEmpty()) {
