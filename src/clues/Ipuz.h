@@ -24,6 +24,7 @@ inline constexpr std::size_t MaxByteIpuz = 1 << 20;
 
 enum class ErroreIpuz : std::uint8_t {
   Nessuno,
+  Illeggibile,         // not a regular file, or it cannot be read (set by the callers)
   TroppoGrande,        // more than MaxByteIpuz bytes
   JsonMalformato,      // not JSON, or nested too deep
   NonCruciverba,       // no crossword kind

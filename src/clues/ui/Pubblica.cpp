@@ -79,18 +79,15 @@ bool scriviIn(QIODevice& out, Formato f, const Pubblicazione& x) {
 // The crossword of an ipuz file, or why not.
 LetturaIpuz leggiFileIpuz(const QString& nome) {
   const QFileInfo info(nome);
-  LetturaIpuz l;
-  l.errore = ErroreIpuz::TroppoGrande;
-  if (!info.isFile()) {
-    l.dettaglio = "non è un file";
-    return l;
-  }
-  if (info.size() > static_cast<qint64>(MaxByteIpuz)) return leggiIpuz(std::string(MaxByteIpuz + 1, ' '));
   QFile file(nome);
-  if (!file.open(QIODevice::ReadOnly)) {
-    l.dettaglio = "il file non si può leggere (" + file.errorString().toStdString() + ")";
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    LetturaIpuz l;
+    l.errore = ErroreIpuz::Illeggibile;
+    l.dettaglio = info.isFile() ? "il file non si può leggere (" + file.errorString().toStdString() + ")"
+                                : std::string("non è un file");
     return l;
   }
+  // One byte more than the reader takes: a longer file is refused for its size.
   const QByteArray byte = file.read(static_cast<qint64>(MaxByteIpuz) + 1);
   return leggiIpuz(std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
 }
