@@ -107,6 +107,8 @@ FinestraDefinizioni::FinestraDefinizioni(Form0g& f) : QDialog(&f), f_(f) {
   gruppo->addWidget(SenzaCasella);
   gruppo->addWidget(Elimina, 0, Qt::AlignTop);
   GruppoSenzaCasella->hide();
+  // Enter confirms a clue; it must not also press a button.
+  for (QPushButton* b : {Suggerisci, Elimina}) b->setAutoDefault(false);
 
   auto* tutto = new QVBoxLayout(this);
   tutto->addLayout(liste, 1);
