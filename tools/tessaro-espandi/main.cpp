@@ -29,10 +29,11 @@
 namespace {
 
 // Per form: bit m for each Motivo m of the ways Hunspell makes it, and:
-constexpr std::uint16_t DaLista = 1u << 8;             // a listed word that stays
-constexpr std::uint16_t EncliticaFrequente = 1u << 9;  // a pronoun form of a --verbi verb
+constexpr std::uint32_t DaLista = 1u << 8;             // a listed word that stays
+constexpr std::uint32_t EncliticaFrequente = 1u << 9;  // a pronoun form of a --verbi verb
+constexpr unsigned MotiviLista = 16;                   // bit 16 + m: why a listed word is out
 
-constexpr std::uint16_t bit(espandi::Motivo m) { return static_cast<std::uint16_t>(1u << static_cast<unsigned>(m)); }
+constexpr std::uint32_t bit(espandi::Motivo m) { return 1u << static_cast<unsigned>(m); }
 
 bool leggi(const std::string& p, std::string& dati) {
   std::ifstream in(p, std::ios::binary);
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
       if (f.testo.ends_with(U"ndo")) verbi.insert(espandi::aUtf8(f.testo));
   }
 
-  std::unordered_map<std::string, std::uint16_t> forme;
+  std::unordered_map<std::string, std::uint32_t> forme;
   forme.reserve(4'000'000);
   for (const Voce& v : voci) {
     buf.clear();
@@ -181,7 +182,7 @@ int main(int argc, char** argv) {
                       << espandi::aUtf8(r->aggiungi);
         std::cerr << ' ' << (m == Motivo::nessuno ? "tenuta" : espandi::nomeMotivo(m)) << '\n';
       }
-      std::uint16_t& bits = forme[std::move(w)];
+      std::uint32_t& bits = forme[std::move(w)];
       bits |= bit(m);
       if (m == Motivo::enclitica && frequente && espandi::encliticaComune(f)) bits |= EncliticaFrequente;
     }
@@ -195,37 +196,38 @@ int main(int argc, char** argv) {
     std::string riga;
     while (std::getline(in, riga)) {
       if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-      if (riga.empty() || riga.find('\'') != std::string::npos) continue;
+      if (riga.empty()) continue;
       std::u32string u = espandi::daUtf8(riga);
       if (capitalizzata(u)) {
+        if (riga.find('\'') != std::string::npos) continue;
         outNomi.push_back(riga);
         continue;
       }
       if (!minuscolaIniziale(u)) continue;
-      std::uint16_t& bits = forme[riga];
-      if (espandi::motivoLista(sigle, proprie, riga, bits & 0xFF) == Motivo::nessuno)
-        bits |= DaLista;
+      std::uint32_t& bits = forme[riga];
+      const Motivo m = espandi::motivoLista(sigle, proprie, riga, bits & 0xFF);
+      bits |= m == Motivo::nessuno ? DaLista : bit(m) << MotiviLista;
     }
   }
 
   std::vector<std::string> outComuni, outEnclitici, outTutte, outMotivi;
   for (const auto& [w, bits] : forme) {
-    if (w.find('\'') != std::string::npos) continue;
+    const bool elisa = w.find('\'') != std::string::npos;
     std::u32string u = espandi::daUtf8(w);
-    if (!tutte.empty() && (bits & 0xFF) != 0) outTutte.push_back(w);
-    if (capitalizzata(u) && (bits & 0xFF) != 0) outNomi.push_back(w);
+    const bool hunspell = (bits & 0xFF) != 0;
+    if (!elisa && hunspell && !tutte.empty()) outTutte.push_back(w);
+    if (!elisa && hunspell && capitalizzata(u)) outNomi.push_back(w);
     if (!minuscolaIniziale(u)) continue;
-    if ((bits & (bit(Motivo::nessuno) | DaLista)) != 0) {
+    if (!elisa && (bits & (bit(Motivo::nessuno) | DaLista)) != 0) {
       outComuni.push_back(w);
       continue;
     }
-    if (bits & EncliticaFrequente) outEnclitici.push_back(w);
+    if (!elisa && (bits & EncliticaFrequente)) outEnclitici.push_back(w);
     if (motivi.empty()) continue;
+    std::string_view nome;
     for (const espandi::RegolaEsclusione& r : espandi::Esclusioni)
-      if (bits & bit(r.motivo)) {
-        outMotivi.push_back(w + '\t' + std::string(r.nome) + ((bits & EncliticaFrequente) ? "\tenclitici" : ""));
-        break;
-      }
+      if (nome.empty() && (bits & (bit(r.motivo) | bit(r.motivo) << MotiviLista))) nome = r.nome;
+    outMotivi.push_back(w + '\t' + std::string(nome) + ((bits & EncliticaFrequente) ? "\tenclitici" : ""));
   }
   if (!comuni.empty() && !scrivi(comuni, outComuni)) return errore("impossibile scrivere " + comuni);
   if (!enclitici.empty() && !scrivi(enclitici, outEnclitici)) return errore("impossibile scrivere " + enclitici);
