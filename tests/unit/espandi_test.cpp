@@ -86,12 +86,12 @@ TEST_F(Espandi, OgniEsclusioneTogliEdTiene) {
     const char* tiene;
   };
   for (const Caso& k : {Caso{"elisione", "po'", "poco"}, Caso{"sigla", "kg", "chilo"},
-                        Caso{"numero-romano", "xiv", "cani"}, Caso{"numero-romano", "xx", "mi"},
+                        Caso{"numero-romano", "xiv", "cani"}, Caso{"numero-romano", "xi", "mi"},
                         Caso{"numerale-composto", "duemilauno", "duemila"},
                         Caso{"numerale-composto", "duemilaventi", "ventuno"},
                         Caso{"si-composto", "parlandosi", "parlassi"},
                         Caso{"si-composto", "parlantesi", "parlante"},
-                        Caso{"enclitica", "votarlo", "venne"}, Caso{"enclitica", "parlami", "facevi"},
+                        Caso{"enclitica", "votarlo", "venne"}, Caso{"enclitica", "votami", "facevi"},
                         Caso{"enclitica", "parlarlo\tenclitici", "generale"},
                         Caso{"enclitica", "aprilo", "aprile"}, Caso{"enclitica", "generarlo", "natale"}}) {
     SCOPED_TRACE(k.toglie);
@@ -103,7 +103,7 @@ TEST_F(Espandi, OgniEsclusioneTogliEdTiene) {
   // enclitici.diz: the common pronoun forms of the listed verbs only.
   for (const char* f : {"parlarlo", "parlamelo", "parlandolo", "parlarsene", "parlatemi"})
     EXPECT_EQ(enclitici.count(f), 1u) << f;
-  for (const char* f : {"votarlo", "parlarcisi", "parliamotelo", "parlandosi", "parlare"})
+  for (const char* f : {"votarlo", "parlarcisi", "parliamotelo", "parlandosi", "parlandoglici", "parlare"})
     EXPECT_EQ(enclitici.count(f), 0u) << f;
 }
 

@@ -249,7 +249,7 @@ TEST_F(ToolComandi, CoperturaDiUnaLista) {
       {{"copertura", p("l.txt"), B, A}, 1, "CASO\n\xC3\xA0\nzebra\ncoperte: 4 di 7 (57,1 %)\n", ""},
       {{"copertura", p("tutte.txt"), B}, 0, "coperte: 2 di 2 (100,0 %)\n", ""},
       // Vowel groups stand for their vowels in the first dictionary only.
-      {{"copertura", p("case.txt"), A, B}, 1, "case\ncoperte: 0 di 1 (0,0 %)\n", ""},
+      {{"copertura", p("case.txt"), p("uno.diz"), B}, 1, "case\ncoperte: 0 di 1 (0,0 %)\n", ""},
       {{"copertura", p("l.txt")}, 2, "", "uso: tessaro-diz copertura LISTA DIZ..."},
       {{"copertura", p("manca.txt"), B}, 2, "", "impossibile leggere"},
   });

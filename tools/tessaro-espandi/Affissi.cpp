@@ -247,10 +247,9 @@ void segnaEnclitiche(Affissi& a) {
     for (std::size_t k = 0; k < a.perFlag[f].size(); ++k) {
       Regola& r = a.regole[a.perFlag[f][k]];
       if (r.prefisso || breve[k] == 0) continue;
-      if (r.catena == 0) {
-        auto it = pronominali.find({r.togli, stelo(r, breve[k])});
-        if (it != pronominali.end()) r.catena = breve[k] + it->second;
-      }
+      // A chain after a pronoun ending is longer: FACENDOGLI + CI.
+      if (auto it = pronominali.find({r.togli, stelo(r, breve[k])}); it != pronominali.end())
+        r.catena = breve[k] + it->second;
       // SI or SE: after any stem when the rule attaches pronouns, else only
       // after another rule's ending (PARLASSI, subjunctive, is no PARLA + SI).
       const std::size_t l = r.catena > 0 ? r.catena : breve[k];

@@ -154,7 +154,12 @@ int main(int argc, char** argv) {
   espandi::segnaEnclitiche(a);
   const std::vector<Voce> voci = vociDic(testoDic);
 
-  // The gerunds of the --verbi verbs are roots of their own (FACENDO + LO).
+  // The gerunds of the --verbi verbs are roots of their own (PARLANDO + LO):
+  // the regular ones and those the verb's flags make (FACENDO).
+  for (const std::string& v : std::vector<std::string>(verbi.begin(), verbi.end())) {
+    if (v.ends_with("are")) verbi.insert(v.substr(0, v.size() - 3) + "ando");
+    if (v.ends_with("ere") || v.ends_with("ire")) verbi.insert(v.substr(0, v.size() - 3) + "endo");
+  }
   std::vector<espandi::Forma> buf;
   for (const Voce& v : voci) {
     if (verbi.count(v.parola) == 0) continue;
