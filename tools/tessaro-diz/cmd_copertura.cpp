@@ -62,8 +62,10 @@ int comandoCopertura(Argomenti args) {
     uscita += parola;
     uscita += '\n';
   }
+  // The share with one decimal and the Italian decimal comma.
+  const double quota = totale == 0 ? 100.0 : 100.0 * static_cast<double>(coperte) / static_cast<double>(totale);
   char cifre[32];
-  std::snprintf(cifre, sizeof cifre, "%.1f", totale == 0 ? 100.0 : 100.0 * static_cast<double>(coperte) / static_cast<double>(totale));
+  std::snprintf(cifre, sizeof cifre, "%.1f", quota);
   std::string percentuale = cifre;
   percentuale[percentuale.find('.')] = ',';
   uscita += "coperte: " + std::to_string(coperte) + " di " + std::to_string(totale) + " (" + percentuale + " %)\n";
