@@ -17,6 +17,7 @@ constexpr Comando Tabella[] = {
     {"cerca", UsoCerca, comandoCerca},
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
+    {"copertura", UsoCopertura, comandoCopertura},
     {"importa", UsoImporta, comandoImporta},
     {"esporta", UsoEsporta, comandoEsporta},
 };
