@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Finestra.h"
 #include "files/FileTes.h"
@@ -317,6 +321,71 @@ TEST_F(SalvataggioFallito, IlVecchioFileEIlNomeRestanoIntatti) {
   EXPECT_EQ(leggi(p), Byte2x3);
   EXPECT_EQ(leggi(file), QByteArray("x"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no stray file
+}
+
+// Regression: on a full disk "Salva" emptied the file and reported success,
+// and "Esci" then quit without asking. A real 64 KiB tmpfs filled to the last
+// byte (root only, as in CI; the writer's own tests inject the failure).
+TEST_F(SalvataggioFallito, DiscoPienoTieneIlFileEChiede) {
+  if (::geteuid() != 0) GTEST_SKIP() << "serve root per montare un tmpfs da 64 KiB";
+  const QByteArray disco = QFile::encodeName(percorso(QStringLiteral("disco")));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disco")));
+  if (::mount("tessaro", disco.constData(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "tmpfs non montabile qui: " << std::strerror(errno);
+  struct Smonta {
+    QByteArray p;
+    ~Smonta() { ::umount2(p.constData(), MNT_DETACH); }
+  } smonta{disco};
+  const QString p = percorso(QStringLiteral("disco/s.tes"));
+  scrivi(p, Byte2x3);
+  apri(p);
+  QFile riempi(percorso(QStringLiteral("disco/riempi")));
+  ASSERT_TRUE(riempi.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  while (riempi.write(QByteArray(4096, '\0')) == 4096) {
+  }
+  riempi.close();
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  clic(0, 2);
+  const std::string errore = erroreSalvataggio(p, testi::MotivoSpazioEsaurito);
+  f->Salva_Click();
+  env->fileScelti = {p};
+  f->Salvacome_Click();
+  // "Esci", "Sì", the same file: the save fails again and the program stays.
+  env->risposte = {msg::AnsYes};
+  env->fileScelti = {p};
+  f->menuEsci_Click();
+  EXPECT_EQ(scatole(), (Testi{errore, errore,
+                              scatola(Attenzione, 19, QStringLiteral("Il file ") + p +
+                                                          QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?")),
+                              errore}));
+  EXPECT_FALSE(env->terminato);
+  EXPECT_EQ(stato(), stato(p, 1));
+  EXPECT_EQ(leggi(p), Byte2x3);
+}
+
+// A writable Schema in a folder where no file may be made is written in
+// place; a link whose folder is missing is named as such.
+TEST_F(SalvataggioFallito, CartellaChiusaELinkRotto) {
+  const QString rotto = percorso(QStringLiteral("rotto.tes"));
+  const QString meta = percorso(QStringLiteral("manca/x.tes"));
+  ASSERT_TRUE(QFile::link(meta, rotto));
+  schemaModificato(Griglia2x3);
+  env->fileScelti = {rotto};
+  f->Salvacome_Click();
+  EXPECT_EQ(scatole(), Testi{erroreSalvataggio(rotto, QStringLiteral("il nome è un collegamento a ") + meta +
+                                                          QStringLiteral(", in una cartella che non esiste."))});
+  if (::geteuid() == 0) GTEST_SKIP() << "root scrive in ogni cartella: la cartella chiusa vera non si prova";
+  const QString p = percorso(QStringLiteral("chiusa/s.tes"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("chiusa")));
+  scrivi(p, "vecchio");
+  ASSERT_TRUE(QFile::setPermissions(percorso(QStringLiteral("chiusa")), QFile::ReadOwner | QFile::ExeOwner));
+  env->box.clear();
+  env->fileScelti = {p};
+  env->risposte = {msg::AnsYes};  // replace the other file
+  f->Salvacome_Click();
+  QFile::setPermissions(percorso(QStringLiteral("chiusa")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(leggi(p), Byte2x3);
+  EXPECT_EQ(stato(), stato(p, 0));
 }
 
 TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {
