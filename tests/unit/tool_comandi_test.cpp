@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -149,6 +150,19 @@ TEST_F(ToolComandi, BuildUnpackCheck) {
   EXPECT_TRUE(leggiFileIntero(dir_ / "uscita.txt", t) && t == testo);
   // No temporary file is left beside the outputs.
   for (const auto& e : std::filesystem::directory_iterator(dir_)) EXPECT_NE(e.path().filename().string()[0], '.');
+  // Regression: outputs were always 0644. A new file takes 0666 less the
+  // umask; a replaced one keeps its mode.
+  auto modo = [&](const char* nome) {
+    struct stat st {};
+    return ::stat(p(nome).c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+  };
+  const mode_t vecchia = ::umask(077);
+  EXPECT_EQ(esegui({"build", "-o", p("privato.diz"), p("a.txt")}), 0) << err;
+  ::umask(022);
+  std::filesystem::permissions(dir_ / "uscita.txt", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(esegui({"unpack", p("piano.diz"), p("uscita.txt")}), 0) << err;
+  ::umask(vecchia);
+  EXPECT_EQ(std::make_pair(modo("privato.diz"), modo("uscita.txt")), std::make_pair(0600u, 0600u));
   // The cap of a normal search, lifted by --estesa.
   std::string molti;
   for (char b = 'A'; b <= 'C'; ++b)

@@ -89,9 +89,10 @@ std::string argomento1252(std::string_view argomento);
 // Prints the lines, each ended by "\n", byte for byte.
 void stampaRighe(const std::vector<std::string>& righe);
 
-// Writes to a temporary file in the same folder and renames it over `p`, so
-// a failure never leaves half a file. On failure prints the reason and
-// returns false.
+// Writes through scriviFileSicuro: a temporary file in the same folder,
+// checked and flushed, renamed over `p`, so a failure never leaves half a
+// file; a new file gets 0666 less the umask, a replaced one keeps its mode.
+// On failure prints the reason and returns false.
 bool scriviFile(const std::filesystem::path& p, std::string_view dati);
 
 }  // namespace tessaro::diz

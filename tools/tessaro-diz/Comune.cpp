@@ -1,17 +1,12 @@
 #include "Comandi.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <iostream>
-#include <unistd.h>
 
 #include "ContenitoreDiz.h"
 #include "dict/CaricaDizionari.h"
 #include "dict/CartellaDizionari.h"
 #include "dict/Concatena.h"
+#include "files/ScritturaFile.h"
 
 namespace tessaro::diz {
 
@@ -56,33 +51,9 @@ bool leggiDizionario(const std::filesystem::path& p, std::string& testo) {
 }
 
 bool scriviFile(const std::filesystem::path& p, std::string_view dati) {
-  std::filesystem::path cartella = p.parent_path().empty() ? "." : p.parent_path();
-  std::string modello = (cartella / concatena({".", p.filename().string(), ".XXXXXX"})).string();
-  int fd = ::mkstemp(modello.data());
-  if (fd < 0) {
-    errore(concatena({"impossibile scrivere in ", cartella.string(), ": ", std::strerror(errno)}));
-    return false;
-  }
-  const char* q = dati.data();
-  std::size_t resto = dati.size();
-  bool ok = true;
-  while (resto > 0) {
-    ssize_t n = ::write(fd, q, resto);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    q += n;
-    resto -= static_cast<std::size_t>(n);
-  }
-  // mkstemp makes the file 0600; a dictionary is an ordinary file.
-  ok = ok && ::fchmod(fd, 0644) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok && std::rename(modello.c_str(), p.c_str()) == 0) return true;
-  int err = errno;
-  ::unlink(modello.c_str());
-  errore(concatena({"impossibile scrivere ", p.string(), ": ", std::strerror(err)}));
+  const EsitoScrittura e = scriviFileSicuro(p, dati);
+  if (e) return true;
+  errore(concatena({"impossibile scrivere ", p.string(), ": ", motivoScrittura(e)}));
   return false;
 }
 
