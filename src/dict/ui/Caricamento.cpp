@@ -58,8 +58,7 @@ void Form0g::Timer0_Timer() {
     return;
   }
   Archivio = std::move(esito.archivio);
-  for (const AvvisoOrdine& a : esito.avvisi)
-    env_.msgBox(this, daUtf8(testoFuoriSequenza(a.voce)), msg::OK, daUtf8(TitoloAttenzione));
+  for (const std::string& t : testiAvvisi(esito)) env_.msgBox(this, daUtf8(t), msg::OK, daUtf8(TitoloAttenzione));
   preparaIndici();
 
   // Menu items and panels of the loaded slots 1..6.
