@@ -9,6 +9,8 @@
 #include "ContenitoreDiz.h"
 #include "dict/CartellaDizionari.h"
 #include "dict/IndiceDizionario.h"
+#include "search/IndiceRicerca.h"
+#include "testtools/Anagrammi.h"
 
 namespace tessaro {
 namespace {
@@ -120,6 +122,30 @@ TEST_F(Caricamento, DicUtf8MinuscoleEAvvisiRiassunti) {
   EXPECT_EQ(testoMinuscole("c.dic"),
             "Il dizionario c.dic ha voci in minuscolo, che la ricerca non trova: le voci vanno scritte in maiuscolo.");
   EXPECT_EQ(testoAltriFuoriOrdine(1, "d.dic"), "... e un'altra voce fuori ordine in d.dic");
+}
+
+// Regression: the index builds ran without yielding (a large base.diz froze
+// the window for minutes). Each step after the read yields at least once per
+// 256 entries.
+TEST(CaricamentoCede, OgniPassoDopoLaLettura) {
+  constexpr int Voci = 20000;
+  Dizionario d;
+  d.nome = "base.diz";
+  for (int i = 0; i < Voci; ++i) d.testo += "A" + std::to_string(100000 + i) + "\n";
+  int volte = 0;
+  Cedi cedi([&] {
+    ++volte;
+    return false;
+  });
+  const auto conta = [&](auto passo) {
+    volte = 0;
+    passo();
+    return volte;
+  };
+  EXPECT_GE(conta([&] { preparaTestoPiano(d.testo, cedi); }), Voci / 256);
+  EXPECT_GE(conta([&] { indicizza(d, cedi); }), Voci / 256);
+  EXPECT_GE(conta([&] { costruisciIndiceRicerca(d, cedi); }), Voci / 256);
+  EXPECT_GE(conta([&] { costruisciIndiceAnagrammi(d, cedi); }), Voci / 256);
 }
 
 // Only regular files are read: a pipe does not block, a device is not read

@@ -9,9 +9,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <unistd.h>
 
 #include "Finestra.h"
-#include "dict/CartellaScratch.h"
 #include "dict/ui/Form0f.h"
 
 namespace tessaro::prova {
@@ -34,11 +34,23 @@ class Dizionari : public Finestra {
  protected:
   void SetUp() override {
     Finestra::SetUp();
-    // Every window of this process uses the same scratch folder.
-    ASSERT_FALSE(QFileInfo::exists(scratch()));
+    // The decoder's folders are made in a runtime folder of this test, which
+    // must be empty again once loading ends.
+    ASSERT_TRUE(runtime.isValid());
+    xdgPrima = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  }
+  void TearDown() override {
+    qputenv("XDG_RUNTIME_DIR", xdgPrima);
+    Finestra::TearDown();
   }
 
-  static QString scratch() { return QString::fromStdString(cartellaScratch().string()); }
+  bool scratchLasciata() const {
+    return !QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
+  }
+
+  QTemporaryDir runtime;
+  QByteArray xdgPrima;
 
   // The program folder, name -> bytes.
   std::map<std::string, std::string> contenuto() const {
@@ -118,7 +130,7 @@ TEST_F(Dizionari, CaricamentiFallitiChiudonoIlProgramma) {
     EXPECT_TRUE(env->terminato);
     EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a9")) || f->textb->isEnabled());
     EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Attendi ...                            "));
-    EXPECT_FALSE(QFileInfo::exists(scratch()));
+    EXPECT_FALSE(scratchLasciata());
     EXPECT_EQ(contenuto(), c.file);
   }
 }
@@ -149,25 +161,38 @@ TEST_F(Dizionari, SoloIlFileTemporaneoSparisce) {
   EXPECT_EQ(contenuto(), file);  // byte for byte, and nothing was added
   // The decoder's texts were read and deleted, and its private folder is
   // gone as soon as loading ends.
-  EXPECT_FALSE(QFileInfo::exists(scratch()));
+  EXPECT_FALSE(scratchLasciata());
 }
 
-TEST_F(Dizionari, UnaCartellaTemporaneaNonNostraVieneRifiutataEIntatta) {
-  // A link planted where the scratch folder goes: the decoder refuses to
-  // write through it and nothing behind it is removed.
+// Regression: the decoder's folder had a predictable name, and a link
+// planted there stopped the program. Now the name is random: the load goes
+// on, and nothing behind the link is touched.
+TEST_F(Dizionari, UnaCartellaTemporaneaPiantataNonFermaIlCaricamento) {
   QTemporaryDir altrove;
   ASSERT_TRUE(altrove.isValid());
   const QString tesoro = altrove.filePath(QStringLiteral("tesoro.txt"));
   scrivi(tesoro, "non toccare");
-  ASSERT_TRUE(QFile::link(altrove.path(), scratch()));
+  const QString piantata = runtime.filePath(QStringLiteral("tessaro-%1-%2").arg(::getuid()).arg(::getpid()));
+  ASSERT_TRUE(QFile::link(altrove.path(), piantata));
   carica({{"base.diz", {"CANE"}}});
-  EXPECT_FALSE(QFileInfo::exists(altrove.filePath(QStringLiteral("base"))));
-  EXPECT_EQ(scatole(), Testi{"Errore ...|16|" + ErroreDecoder.toStdString()});
-  EXPECT_TRUE(env->terminato);
-  f.reset();
-  EXPECT_TRUE(QFileInfo(scratch()).isSymLink());
+  EXPECT_EQ(scatole(), Testi{});
+  EXPECT_EQ(f->Archivio.slot[1].testo, "CANE\r\n");
+  EXPECT_EQ(QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList{QFileInfo(piantata).fileName()});
+  EXPECT_EQ(QDir(altrove.path()).entryList(QDir::Files), QStringList{QStringLiteral("tesoro.txt")});
   EXPECT_EQ(leggi(tesoro), QByteArray("non toccare"));
-  QFile::remove(scratch());
+  QFile::remove(piantata);
+
+  // A folder that cannot be made: the program ends saying why.
+  if (::geteuid() == 0) GTEST_SKIP() << "root crea cartelle ovunque: il caso della cartella chiusa non si prova";
+  ASSERT_TRUE(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::ExeOwner));
+  riapri();
+  carica({{"base.diz", {"CANE"}}});
+  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(scatole(), Testi{"Errore ...|16|" + ErroreDecoder.toStdString() +
+                             "\r\n(impossibile creare la cartella temporanea in " + runtime.path().toStdString() +
+                             ": Permission denied)"});
+  EXPECT_TRUE(env->terminato);
 }
 
 TEST_F(Dizionari, IlSettimoDizionarioSiCaricaSenzaVoceNePannello) {
