@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 #include "Finestra.h"
@@ -193,6 +195,26 @@ TEST_F(Dizionari, UnaCartellaTemporaneaPiantataNonFermaIlCaricamento) {
                              "\r\n(impossibile creare la cartella temporanea in " + runtime.path().toStdString() +
                              ": Permission denied)"});
   EXPECT_TRUE(env->terminato);
+}
+
+// Regression: started in a folder whose name is not UTF-8 ("caf\xe9"), the
+// program did not find its base.diz.
+TEST_F(Dizionari, CartellaConNomeNonUtf8) {
+  caricaGrezzi({});  // a fresh folder, made current
+  env->box.clear();
+  const std::filesystem::path caffe = std::filesystem::current_path() / "caf\xe9";
+  std::filesystem::create_directory(caffe);
+  std::ofstream(caffe / "base.diz", std::ios::binary) << codificaDiz(unite({"CANE", "MARE"}));
+  std::ofstream(caffe / "z\xe9.dic", std::ios::binary) << "ZETA\r\n";
+  std::filesystem::current_path(caffe);
+  riapri();  // started there: the program folder is the current folder
+  f->Timer0_Timer();
+  EXPECT_EQ(scatole(), Testi{});
+  EXPECT_EQ(f->Archivio.slot[1].testo, "CANE\r\nMARE\r\n");
+  EXPECT_EQ(f->Archivio.slot[2].nome + '|' + f->Archivio.slot[2].testo, "z\xe9.dic|ZETA\r\n");
+  // Qt's own removal of the temporary folder would not find these names.
+  std::filesystem::current_path(caffe.parent_path());
+  std::filesystem::remove_all(caffe);
 }
 
 TEST_F(Dizionari, IlSettimoDizionarioSiCaricaSenzaVoceNePannello) {
