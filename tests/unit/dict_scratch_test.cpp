@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sys/mount.h>
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,34 +20,21 @@ class Scratch : public ::testing::Test {
     std::string m = (std::filesystem::temp_directory_path() / "tessaro-scr-XXXXXX").string();
     ASSERT_NE(::mkdtemp(m.data()), nullptr);
     radice_ = m;
+    if (const char* x = std::getenv("XDG_RUNTIME_DIR")) xdg_ = x;
   }
-  void TearDown() override { std::filesystem::remove_all(radice_); }
-  std::filesystem::path radice_;
-};
-
-// Sets XDG_RUNTIME_DIR for the life of the object.
-class Xdg {
- public:
-  explicit Xdg(const std::filesystem::path& p) {
-    const char* prima = std::getenv("XDG_RUNTIME_DIR");
-    if (prima) salvato_ = prima;
-    c_ = prima != nullptr;
-    ::setenv("XDG_RUNTIME_DIR", p.c_str(), 1);
-  }
-  ~Xdg() {
-    if (c_) ::setenv("XDG_RUNTIME_DIR", salvato_.c_str(), 1);
+  void TearDown() override {
+    if (xdg_) ::setenv("XDG_RUNTIME_DIR", xdg_->c_str(), 1);
     else ::unsetenv("XDG_RUNTIME_DIR");
+    std::filesystem::remove_all(radice_);
   }
-
- private:
-  std::string salvato_;
-  bool c_ = false;
+  std::filesystem::path radice_;
+  std::optional<std::string> xdg_;
 };
 
 // Regression: the folder had a predictable name (user and process id), so a
 // link or a file planted there stopped the program. Now each is random.
 TEST_F(Scratch, NomeCasualePrivatoERimosso) {
-  Xdg xdg(radice_);
+  ::setenv("XDG_RUNTIME_DIR", radice_.c_str(), 1);
   EXPECT_EQ(radiceScratch(), radice_);
   mode_t vecchia = ::umask(0277);  // whatever the umask, the mode is exact
   std::filesystem::path a, b;
@@ -60,8 +48,8 @@ TEST_F(Scratch, NomeCasualePrivatoERimosso) {
   std::ofstream(a / "base") << "CASA\r\n";
   rimuoviCartellaScratch(a);
   EXPECT_FALSE(std::filesystem::exists(a));
-  // A folder that is not ours is not the root.
-  Xdg altrove(radice_ / "manca");
+  // A folder that does not exist is not the root.
+  ::setenv("XDG_RUNTIME_DIR", (radice_ / "manca").c_str(), 1);
   EXPECT_NE(radiceScratch(), radice_ / "manca");
 }
 
@@ -76,7 +64,7 @@ TEST_F(Scratch, CartellaNonCreabileDiceIlPerche) {
   } else {
     std::filesystem::permissions(chiusa, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   }
-  Xdg xdg(chiusa);
+  ::setenv("XDG_RUNTIME_DIR", chiusa.c_str(), 1);
   std::filesystem::path c;
   const std::string perche = creaCartellaScratch(c);
   if (montata) ::umount2(chiusa.c_str(), MNT_DETACH);

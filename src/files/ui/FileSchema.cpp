@@ -159,8 +159,8 @@ bool Form0g::salvaSu(const QString& nome) {
   const std::string byte = scriviTes(schema);
   const EsitoScrittura esito = scriviFileSicuro(QFile::encodeName(nome).toStdString(), byte);
   if (!esito) {
-    env_.msgBox(this, testi::erroreSalvataggio(nome, QFile::decodeName(QByteArray::fromStdString(motivoScrittura(esito)))),
-                msg::OK | msg::Critical, testi::TitoloErroreSalvataggio);
+    env_.msgBox(this, testi::erroreSalvataggio(nome, daUtf8(motivoScrittura(esito))), msg::OK | msg::Critical,
+                testi::TitoloErroreSalvataggio);
     return false;
   }
   Salvacome->setEnabled(true);
