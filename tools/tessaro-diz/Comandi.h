@@ -37,6 +37,7 @@ inline constexpr std::string_view UsoCheck = "tessaro-diz check FILE";
 inline constexpr std::string_view UsoCerca = "tessaro-diz cerca [--estesa] [--max N] RICHIESTA DIZ...";
 inline constexpr std::string_view UsoIncrocio = "tessaro-diz incrocio [--libera] [--vocali] RIGA COLONNA DIZ...";
 inline constexpr std::string_view UsoAnagrammi = "tessaro-diz anagrammi PAROLA BASE";
+inline constexpr std::string_view UsoCopertura = "tessaro-diz copertura LISTA DIZ...";
 
 int comandoBuild(Argomenti args);
 int comandoUnpack(Argomenti args);
@@ -48,6 +49,9 @@ int comandoCheck(Argomenti args);
 int comandoCerca(Argomenti args);
 int comandoIncrocio(Argomenti args);
 int comandoAnagrammi(Argomenti args);
+// The words of a list that no dictionary holds, then "coperte: N di M (P %)";
+// exits with EsitoProblemi when some word is not covered.
+int comandoCopertura(Argomenti args);
 
 // A message for the terminal: control characters (C0, DEL, C1) and bytes
 // that are not UTF-8 are shown as "\x1b", so no dictionary or file name can

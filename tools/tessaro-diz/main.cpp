@@ -16,6 +16,7 @@ constexpr Comando Tabella[] = {
     {"cerca", UsoCerca, comandoCerca},
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
+    {"copertura", UsoCopertura, comandoCopertura},
 };
 
 int usoGenerale() {
