@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/Form0g.h"
+#include "clues/ui/DefinizioniAccanto.h"
 #include "files/FileTes.h"
 #include "files/ScritturaFile.h"
 #include "platform/Environment.h"
@@ -122,6 +123,7 @@ void Form0g::menuApri_Click() {
   Modo = 9;
   ImageA = ImageV;
   Peri->setMouseIcon(ImageA);
+  leggiDefinizioniAccanto(NomeFile);
 }
 
 void Form0g::Salva_Click() {
@@ -156,6 +158,9 @@ void Form0g::Salvacome_Click() {
 // complete and on the disk, so a failure (a full disk among them) leaves any
 // earlier file as it was, is reported, and leaves Modificato alone.
 bool Form0g::salvaSu(const QString& nome) {
+  // The clues' file is written whole before the Schema file and put in place after it.
+  DefinizioniAccanto def(*this, nome);
+  if (!def.prepara()) return false;
   const std::string byte = scriviTes(schema);
   const EsitoScrittura esito = scriviFileSicuro(QFile::encodeName(nome).toStdString(), byte);
   if (!esito) {
@@ -163,6 +168,7 @@ bool Form0g::salvaSu(const QString& nome) {
                 testi::TitoloErroreSalvataggio);
     return false;
   }
+  if (!def.conferma()) return false;
   Salvacome->setEnabled(true);
   Modificato = 0;
   return true;
