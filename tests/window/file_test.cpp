@@ -332,8 +332,9 @@ TEST_F(SalvataggioFallito, IlVecchioFileEIlNomeRestanoIntatti) {
 }
 
 // Regression: on a full disk "Salva" emptied the file and reported success,
-// and "Esci" then quit without asking. A real 64 KiB tmpfs filled to the last
-// byte (root only, as in CI; the writer's own tests inject the failure).
+// "Esci" then quit without asking, and an export left an empty file. A real
+// 64 KiB tmpfs filled to the last byte (root only, as in CI; the writer's own
+// tests inject the failure).
 TEST_F(SalvataggioFallito, DiscoPienoTieneIlFileEChiede) {
   if (::geteuid() != 0) GTEST_SKIP() << "serve root per montare un tmpfs da 64 KiB";
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disco")));
@@ -363,6 +364,13 @@ TEST_F(SalvataggioFallito, DiscoPienoTieneIlFileEChiede) {
   EXPECT_FALSE(env->terminato);
   EXPECT_EQ(stato(), stato(p, 1));
   EXPECT_EQ(leggi(p), Byte2x3);
+  // An export there fails the same way, with no empty file left behind.
+  env->box.clear();
+  env->suModale = [](QDialog& d) { d.accept(); };
+  env->fileScelti = {percorso(QStringLiteral("disco/s.png"))};
+  f->EsportaPng_Click();
+  EXPECT_EQ(scatole(), Testi{erroreSalvataggio(percorso(QStringLiteral("disco/s.png")), testi::MotivoSpazioEsaurito)});
+  EXPECT_FALSE(QFile::exists(percorso(QStringLiteral("disco/s.png"))));
 }
 
 TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {

@@ -42,6 +42,8 @@ inline const QString MotivoFileProtetto = daUtf8(tessaro::MotivoFileProtetto);
 inline const QString MotivoCartellaProtetta = daUtf8(tessaro::MotivoCartellaProtetta);
 inline const QString MotivoNomeLungo = daUtf8(tessaro::MotivoNomeLungo);
 inline const QString MotivoSpazioEsaurito = daUtf8(tessaro::MotivoSpazioEsaurito);
+// Followed by the system's reason in parentheses and a full stop.
+inline const QString MotivoScrittura = daUtf8(tessaro::MotivoScrittura);
 }  // namespace testi
 
 // The filter of a Qt file dialog from a description and ";"-separated
