@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "dict/CartellaScratch.h"
+#include "fill/ui/StatoRiempibilita.h"
 #include "platform/Environment.h"
 #include "platform/Images.h"
 #include "platform/Keys.h"
@@ -72,6 +73,7 @@ Form0g::Form0g(Environment& env, QWidget* parent) : QMainWindow(parent), env_(en
   area_->installEventFilter(this);
   costruisciMenu();
   costruisciControlli();
+  vociRiempibilita();
 }
 
 Form0g::~Form0g() {

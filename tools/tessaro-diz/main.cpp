@@ -16,6 +16,7 @@ constexpr Comando Tabella[] = {
     {"cerca", UsoCerca, comandoCerca},
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
+    {"analizza", UsoAnalizza, comandoAnalizza},
 };
 
 int usoGenerale() {
