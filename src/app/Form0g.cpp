@@ -73,7 +73,6 @@ Form0g::Form0g(Environment& env, QWidget* parent) : QMainWindow(parent), env_(en
   area_->installEventFilter(this);
   costruisciMenu();
   costruisciControlli();
-  vociRiempibilita();
 }
 
 Form0g::~Form0g() {
@@ -123,6 +122,7 @@ void Form0g::costruisciMenu() {
   FunWord = voce(menuStrumenti, QStringLiteral("Attivazione Funzioni MS Word"));
   FunWord->setCheckable(true);
 
+  costruisciMenuRiempimento();
   menuAiuto = menuBar()->addMenu(QStringLiteral("Aiuto"));
   AiutoF1 = voce(menuAiuto, QStringLiteral("Istruzioni generali"));
   AiutoF1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -309,6 +309,7 @@ void Form0g::Form_Load() {
 }
 
 void Form0g::Inizio() {
+  scartaProposta();
   disponi();
   Numerare->setChecked(true);
   for (int i = 0; i <= 8; ++i) Tlb1->setEnabled(QStringLiteral("a%1").arg(i), true);

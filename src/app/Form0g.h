@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "dict/CaricaDizionari.h"
+#include "fill/ui/StatoRiempimento.h"
 #include "history/Storia.h"
 #include "platform/lingua/MotoreLinguistico.h"
 #include "schema/Schema.h"
@@ -292,6 +293,37 @@ class Form0g : public QMainWindow {
  private:
   bool salvaSu(const QString& nome);
   bool schemaHaUnFile() const;
+
+  // ---- fill (src/fill/ui/)
+ public:
+  void costruisciMenuRiempimento();
+  void RiempiSchema_Click();
+  void RiempiArea_Click();
+  void AccettaProposta_Click();
+  void ScartaProposta_Click();
+  void QualitaMinima_Click();
+  // Fills the Schema, or only the empty cells of an area, as a proposal.
+  void riempiSchema(std::optional<Area> area);
+  // Drops the proposal and an armed area selection (no redraw); true when
+  // there was something to drop.
+  bool scartaProposta();
+  // Esc and Enter while a fill runs, a proposal shows or an area is armed;
+  // true when the key was used.
+  bool tastoRiempimento(int keyCode);
+  // The area drag while "Riempi Area" is armed; true when it took the event.
+  bool areaMouseDown(int button, double x, double y);
+  bool areaMouseMove(double x, double y);
+  bool areaMouseUp(int button, double x, double y);
+  bool areaClick();
+  // Draws the proposal (blue letters) and the area frame (dashed green).
+  void disegnaRiempimento();
+  QMenu* menuRiempimento = nullptr;
+  QAction* RiempiSchema = nullptr;
+  QAction* RiempiArea = nullptr;
+  QAction* AccettaProposta = nullptr;
+  QAction* ScartaProposta = nullptr;
+  QAction* QualitaMinima = nullptr;
+  StatoRiempimento Riempimento;
 
   // ---- exit and help (src/app/Uscita.cpp)
  public:

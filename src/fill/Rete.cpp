@@ -6,7 +6,19 @@
 namespace tessaro {
 
 namespace {
-int conta(Lettere l) { return std::popcount(l); }
+// Bits set in a 64-bit word, inline: without the POPCNT instruction in the
+// baseline, std::popcount becomes a library call, the hottest in the fill.
+inline std::uint32_t bit1(std::uint64_t x) {
+#if defined(__POPCNT__)
+  return static_cast<std::uint32_t>(__builtin_popcountll(x));
+#else
+  x = x - ((x >> 1) & 0x5555555555555555ull);
+  x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<std::uint32_t>((x * 0x0101010101010101ull) >> 56);
+#endif
+}
+int conta(Lettere l) { return static_cast<int>(bit1(l)); }
 int primaLettera(Lettere l) { return std::countr_zero(l); }
 }  // namespace
 
@@ -82,7 +94,7 @@ Rete::Rete(const Lessico& lessico, const Schema& s, const OpzioniRete& o)
     }
     std::uint32_t pos = 0;
     for (std::uint32_t k = 0; k < n.nb; ++k) {
-      n.conta += static_cast<std::uint32_t>(std::popcount(w[k]));
+      n.conta += bit1(w[k]);
       if (w[k] != 0) {
         indice_[n.base + pos] = k;
         posIndice_[n.base + k] = pos;
@@ -98,6 +110,7 @@ Rete::Rete(const Lessico& lessico, const Schema& s, const OpzioniRete& o)
     }
     n.contaPropri = n.conta;
   }
+  for (Nodo& n : nodi_) n.sporco = n.attivo;
   for (std::size_t i = 0; i < R; ++i)
     if (nodi_[i].attivo) accoda(static_cast<int>(i));
 }
@@ -117,6 +130,18 @@ Lettere Rete::offerta(int i, int p) const {
     }
   }
   return l;
+}
+
+std::uint32_t Rete::conteggio(int i, int p, int l) const {
+  const Nodo& n = nodi_[static_cast<std::size_t>(i)];
+  if (n.cl == nullptr) return 0;
+  const std::uint64_t* b = n.cl->bits(static_cast<std::size_t>(p), static_cast<std::size_t>(l));
+  std::uint32_t c = 0;
+  for (std::uint32_t pos = 0; pos < n.limite; ++pos) {
+    const std::uint32_t k = indice_[n.base + pos];
+    c += bit1(parole_[n.base + k] & b[k]);
+  }
+  return c;
 }
 
 std::optional<std::uint32_t> Rete::primo(int i) const {
@@ -153,7 +178,7 @@ void Rete::scriviParola(Nodo& n, int i, std::uint32_t pos, std::uint32_t k, std:
     traccia_.push_back({Traccia::SuParola, static_cast<std::uint32_t>(i), k, ora});
     t = timbro_;
   }
-  n.conta = n.conta - static_cast<std::uint32_t>(std::popcount(ora)) + static_cast<std::uint32_t>(std::popcount(x));
+  n.conta -= bit1(ora & ~x);
   ora = x;
   if (x != 0) return;
   // A word that became zero leaves the list of non-zero words.
@@ -252,6 +277,7 @@ bool Rete::sostenuta(const Nodo& n, int p, int l) {
 
 bool Rete::revisiona(int i) {
   Nodo& n = nodi_[static_cast<std::size_t>(i)];
+  const std::uint32_t primaDelFiltro = n.conta;
   for (int p = 0; p < n.L; ++p) {
     Lettere& pend = pendenti_[n.baseCelle + static_cast<std::size_t>(p)];
     if (pend == 0) continue;
@@ -261,14 +287,35 @@ bool Rete::revisiona(int i) {
       filtra(n, i, p, rimosse, celle_[static_cast<std::size_t>(celleNodo_[n.baseCelle + static_cast<std::size_t>(p)])]);
   }
   if (n.conta == 0) return false;
+  // Supports are lost only where words went: a revision that removed none
+  // (its cells lost letters no candidate had) has nothing to check.
+  if (n.conta == primaDelFiltro && !n.sporco) return !opzioni_.tuttiDiversi || n.conta != 1 || tuttiDiversi(i);
+  n.sporco = false;
+  // A few candidates are quicker to read than the bitsets: the letters they
+  // offer, position by position.
+  const bool pochi = n.conta <= PochiCandidati;
+  if (pochi) {
+    std::fill_n(offerte_.begin(), n.L, 0);
+    for (std::uint32_t pos = 0; pos < n.limite; ++pos) {
+      const std::uint32_t k = indice_[n.base + pos];
+      for (std::uint64_t x = parole_[n.base + k]; x != 0; x &= x - 1) {
+        const char* w = n.cl->lettere.data() + std::size_t{k * 64 + static_cast<std::uint32_t>(__builtin_ctzll(x))} * static_cast<std::size_t>(n.L);
+        for (int p = 0; p < n.L; ++p) offerte_[static_cast<std::size_t>(p)] |= bitLettera(w[p]);
+      }
+    }
+  }
   for (int p = 0; p < n.L; ++p) {
     const int c = celleNodo_[n.baseCelle + static_cast<std::size_t>(p)];
     const Lettere m = celle_[static_cast<std::size_t>(c)];
     // Every candidate agrees with the cell: a single letter has support.
     if ((m & (m - 1)) == 0) continue;
     Lettere perse = 0;
-    for (Lettere y = m; y != 0; y &= y - 1)
-      if (!sostenuta(n, p, primaLettera(y))) perse |= y & (~y + 1);
+    if (pochi) {
+      perse = m & ~offerte_[static_cast<std::size_t>(p)];
+    } else {
+      for (Lettere y = m; y != 0; y &= y - 1)
+        if (!sostenuta(n, p, primaLettera(y))) perse |= y & (~y + 1);
+    }
     if (perse == 0) continue;
     scriviCella(c, m & ~perse);
     int pos = -1;
@@ -322,7 +369,10 @@ void Rete::chiudi() {
   // Back to the state as built: nothing is propagated yet.
   if (livelli_.empty())
     for (std::size_t i = 0; i < nodi_.size(); ++i)
-      if (nodi_[i].attivo) accoda(static_cast<int>(i));
+      if (nodi_[i].attivo) {
+        nodi_[i].sporco = true;
+        accoda(static_cast<int>(i));
+      }
 }
 
 void Rete::fissa(int i, std::uint32_t w) {
@@ -333,6 +383,7 @@ void Rete::fissa(int i, std::uint32_t w) {
     const std::uint64_t y = k == w / 64 ? (x & (std::uint64_t{1} << (w % 64))) : 0;
     if (y != x) scriviParola(n, i, pos, k, y);
   }
+  n.sporco = true;
   accoda(i);
 }
 
@@ -341,6 +392,7 @@ void Rete::togli(int i, std::uint32_t w) {
   Nodo& n = nodi_[static_cast<std::size_t>(i)];
   const std::uint32_t k = w / 64;
   scriviParola(n, i, posIndice_[n.base + k], k, parole_[n.base + k] & ~(std::uint64_t{1} << (w % 64)));
+  n.sporco = true;
   accoda(i);
 }
 

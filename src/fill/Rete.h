@@ -27,6 +27,7 @@
 //     r.chiudi() brings back the own-letters state.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -80,6 +81,9 @@ class Rete {
   Lettere lettere(int r, int c) const { return celle_[static_cast<std::size_t>(mappa_.indice(r, c))]; }
   // The letters the candidates of run i offer at position p now.
   Lettere offerta(int i, int p) const;
+  // The support count: how many candidates of run i have letter l (0 = "A")
+  // at position p now.
+  std::uint32_t conteggio(int i, int p, int l) const;
   // The candidates of run i now, best score first: f(word position in the
   // vocabulary's class of the run's length); f returns false to stop.
   template <class F>
@@ -121,6 +125,9 @@ class Rete {
     bool attivo = false;
     bool completo = false;
     bool inCoda = false;
+    // Words went since its supports were last checked (by fissa, togli or
+    // at the start); never cleared by chiudi, which only makes a check more.
+    bool sporco = false;
     int L = 0;
     std::uint32_t nb = 0;
     std::size_t base = 0;       // into parole_, indice_, posIndice_, timbriParola_
@@ -160,6 +167,8 @@ class Rete {
   std::vector<Lettere> pendenti_;
   std::vector<Lettere> celle_;
   std::vector<std::uint32_t> timbriCella_;
+  static constexpr std::uint32_t PochiCandidati = 48;
+  std::array<Lettere, Lessico::LunghezzaMassima> offerte_{};
   std::vector<std::vector<int>> perLunghezza_;  // active runs of each length
   std::vector<int> coda_;
   std::size_t testa_ = 0, numInCoda_ = 0;

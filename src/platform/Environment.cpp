@@ -91,13 +91,13 @@ void QtEnvironment::termina() {
   QCoreApplication::exit(0);
 }
 
-// One settings file for the program: ~/.config/Tessaro/Tessaro.conf.
+// The application's settings file, named after the application.
 QVariant QtEnvironment::impostazione(const QString& chiave, const QVariant& predefinito) const {
-  return QSettings(NomeProgramma, NomeProgramma).value(chiave, predefinito);
+  return QSettings().value(chiave, predefinito);
 }
 
 void QtEnvironment::salvaImpostazione(const QString& chiave, const QVariant& valore) {
-  QSettings(NomeProgramma, NomeProgramma).setValue(chiave, valore);
+  QSettings().setValue(chiave, valore);
 }
 
 }  // namespace tessaro

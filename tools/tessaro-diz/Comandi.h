@@ -37,6 +37,8 @@ inline constexpr std::string_view UsoCheck = "tessaro-diz check FILE";
 inline constexpr std::string_view UsoCerca = "tessaro-diz cerca [--estesa] [--max N] RICHIESTA DIZ...";
 inline constexpr std::string_view UsoIncrocio = "tessaro-diz incrocio [--libera] [--vocali] RIGA COLONNA DIZ...";
 inline constexpr std::string_view UsoAnagrammi = "tessaro-diz anagrammi PAROLA BASE";
+inline constexpr std::string_view UsoRiempi =
+    "tessaro-diz riempi [--seme N] [--tempo SECONDI] [--minimo PUNTEGGIO] [--statistiche] [-o OUT.tes] SCHEMA.tes DIZ...";
 
 int comandoBuild(Argomenti args);
 int comandoUnpack(Argomenti args);
@@ -48,6 +50,9 @@ int comandoCheck(Argomenti args);
 int comandoCerca(Argomenti args);
 int comandoIncrocio(Argomenti args);
 int comandoAnagrammi(Argomenti args);
+// Fills a Schema file; exit 0 filled (the Schema on OUT or standard output),
+// 1 no fill (one Italian line on standard error), 2 bad usage or input.
+int comandoRiempi(Argomenti args);
 
 // Prints "tessaro-diz: <messaggio>" on stderr and returns EsitoErrore.
 int errore(std::string_view messaggio);

@@ -16,6 +16,7 @@ constexpr Comando Tabella[] = {
     {"cerca", UsoCerca, comandoCerca},
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
+    {"riempi", UsoRiempi, comandoRiempi},
     {"analizza", UsoAnalizza, comandoAnalizza},
 };
 

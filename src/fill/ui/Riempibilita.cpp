@@ -73,18 +73,12 @@ class FiltroSuggerimenti : public QObject {
 
 void Form0g::vociRiempibilita() {
   riempibilita_ = std::make_unique<StatoRiempibilita>();
-  QMenu* menu = nullptr;
-  for (QAction* a : menuBar()->actions())
-    if (a->menu() != nullptr && a->text() == testi::MenuRiempimento) menu = a->menu();
-  if (menu == nullptr) {
-    menu = new QMenu(testi::MenuRiempimento, this);
-    menuBar()->insertMenu(menuAiuto->menuAction(), menu);
-  }
+  if (menuRiempimento == nullptr) menuRiempimento = menuBar()->addMenu(testi::MenuRiempimento);
+  QMenu* menu = menuRiempimento;
   if (!menu->isEmpty()) menu->addSeparator();
   MostraRiempibilita = menu->addAction(testi::MostraRiempibilita);
   MostraRiempibilita->setCheckable(true);
   MostraRiempibilita->setChecked(env_.impostazione(ChiaveMostra, false).toBool());
-  if (MostraRiempibilita->isChecked()) Stb1->setStretch(PannelloRiempibilita, LarghezzaPannelloAttivo);
   VerificaSchema = menu->addAction(testi::VerificaSchema);
   QMenu* simmetria = menu->addMenu(testi::Simmetria);
   auto* gruppo = new QActionGroup(simmetria);
@@ -103,16 +97,16 @@ void Form0g::vociRiempibilita() {
     MostraRiempibilita_Click();
   });
   connect(VerificaSchema, &QAction::triggered, this, &Form0g::VerificaSchema_Click);
-  Peri->installEventFilter(new FiltroSuggerimenti(*this, Peri));
 }
 
 void Form0g::MostraRiempibilita_Click() {
   if (Occupato > 0) return;
   MostraRiempibilita->setChecked(!MostraRiempibilita->isChecked());
   env_.salvaImpostazione(ChiaveMostra, MostraRiempibilita->isChecked());
-  const bool on = MostraRiempibilita->isChecked();
-  if (!on) Stb1->setText(PannelloRiempibilita, QString());
-  Stb1->setStretch(PannelloRiempibilita, on ? LarghezzaPannelloAttivo : LarghezzaPannello);
+  if (!MostraRiempibilita->isChecked()) {
+    Stb1->setText(PannelloRiempibilita, QString());
+    Stb1->setStretch(PannelloRiempibilita, LarghezzaPannello);
+  }
   rinfresca();
 }
 
@@ -245,6 +239,11 @@ void Form0g::disegnaRiempibilita() {
   }
   const Riempibilita& a = *st.analisi;
   Stb1->setText(PannelloRiempibilita, daUtf8(testoStatoRiempibilita(a)));
+  Stb1->setStretch(PannelloRiempibilita, LarghezzaPannelloAttivo);
+  if (!st.suggerimenti) {
+    Peri->installEventFilter(new FiltroSuggerimenti(*this, Peri));
+    st.suggerimenti = true;
+  }
 
   // Dead cells: light red, their letter and number drawn again on top.
   const std::vector<int> numeri = schema.numeri();
@@ -270,10 +269,11 @@ void Form0g::disegnaRiempibilita() {
     const int r2 = p.rigaDi(p.lunghezza - 1), c2 = p.colDi(p.lunghezza - 1);
     for (const double d : {0.12, 0.14}) Peri->box(p.col + d, p.riga + d, c2 + 1 - d, r2 + 1 - d, Rosso, false);
   }
-  // Forced letters: small and grey, low in the empty cell.
+  // Forced letters: small and grey, low in the empty cell (not under the
+  // letters of a fill proposal).
   Peri->setFontSize(vista.FontNumeri + 1);
   Peri->setForeColor(Grigio);
-  for (int i = 0; i < schema.Righe; ++i)
+  for (int i = 0; i < schema.Righe && Riempimento.proposta.empty(); ++i)
     for (int j = 0; j < schema.Colonne; ++j)
       if (const char f = a.forzataIn(i, j)) Peri->print(j + 0.58, i + 0.5, QString(QLatin1Char(f)));
   Peri->setFontSize(vista.FontLettere);

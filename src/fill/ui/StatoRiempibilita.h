@@ -38,6 +38,7 @@ struct StatoRiempibilita {
   bool superata = false;     // the grid or the dictionaries changed under it
 
   Simmetria simmetria = Simmetria::Nessuna;
+  bool suggerimenti = false;  // the grid's tooltip filter is installed
 
   QPointer<FormVerifica> verifica;
   std::vector<std::string> grigliaVerifica;
