@@ -291,9 +291,10 @@ bool Rete::revisiona(int i) {
   // (its cells lost letters no candidate had) has nothing to check.
   if (n.conta == primaDelFiltro && !n.sporco) return !opzioni_.tuttiDiversi || n.conta != 1 || tuttiDiversi(i);
   n.sporco = false;
-  // A few candidates are quicker to read than the bitsets: the letters they
-  // offer, position by position.
-  const bool pochi = n.conta <= PochiCandidati;
+  // Sparse candidates are quicker to read one by one than to test letter by
+  // letter over their words (where a missing letter costs a whole scan): the
+  // letters they offer, position by position.
+  const bool pochi = n.conta <= PochiCandidati || n.conta <= 4 * n.limite;
   if (pochi) {
     std::fill_n(offerte_.begin(), n.L, 0);
     for (std::uint32_t pos = 0; pos < n.limite; ++pos) {

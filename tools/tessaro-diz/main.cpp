@@ -1,5 +1,6 @@
 // tessaro-diz: builds, unpacks and checks the program's dictionaries, and
-// answers searches, crossing tests and anagrams from the command line.
+// answers searches, crossing tests and anagrams from the command line, and
+// imports and exports crosswords.
 #include "Comandi.h"
 
 #include <cstdio>
@@ -18,6 +19,9 @@ constexpr Comando Tabella[] = {
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
     {"riempi", UsoRiempi, comandoRiempi},
     {"analizza", UsoAnalizza, comandoAnalizza},
+    {"copertura", UsoCopertura, comandoCopertura},
+    {"importa", UsoImporta, comandoImporta},
+    {"esporta", UsoEsporta, comandoEsporta},
 };
 
 int usoGenerale() {
