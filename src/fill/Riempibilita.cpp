@@ -53,6 +53,7 @@ std::optional<Riempibilita> analizzaRiempibilita(const Lessico& lessico, const S
   }
 
   // Not fillable: back to each run against its own letters.
+  a.conflitto = rete.percorsoInConflitto();
   rete.chiudi();
   for (int r = 0; r < s.Righe; ++r)
     for (int c = 0; c < s.Colonne; ++c)
@@ -80,6 +81,11 @@ Riempibilita analizzaRiempibilita(const Lessico& lessico, const Schema& s) {
 
 std::string testoStatoRiempibilita(const Riempibilita& a) {
   return a.riempibile ? "Riempibile" : "Non riempibile: " + std::to_string(a.bloccanti);
+}
+
+std::string testoConflitto(const Riempibilita& a) {
+  if (a.riempibile || a.conflitto < 0) return {};
+  return "Con gli incroci resta senza parole: " + nomePercorso(a.mappa.percorsi[static_cast<std::size_t>(a.conflitto)]);
 }
 
 std::string elencoLettere(Lettere l) {

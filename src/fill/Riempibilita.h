@@ -36,6 +36,8 @@ struct Riempibilita {
   std::vector<std::uint32_t> candidati;
   std::vector<std::uint8_t> bloccante;
   int bloccanti = 0;
+  // When not fillable: the run whose candidates the crossings used up first.
+  int conflitto = -1;
   // Per cell (mappa.indice(r, c)): the letters it may still take (none for a
   // black cell), whether it is dead, and its forced letter ('A'..'Z', else 0).
   std::vector<Lettere> lettere;
@@ -56,6 +58,11 @@ Riempibilita analizzaRiempibilita(const Lessico& lessico, const Schema& s);
 
 // Status panel 9: "Riempibile" or "Non riempibile: K".
 std::string testoStatoRiempibilita(const Riempibilita& a);
+
+// The hover text of status panel 9 when not fillable: which run the
+// crossings left without words ("Con gli incroci resta senza parole: 2
+// Verticale"), a hint even when no cell is dead. Empty when fillable.
+std::string testoConflitto(const Riempibilita& a);
 
 // The hover text of a white cell: "12 Orizzontale: 341 parole; 5 Verticale:
 // 18 parole; lettere: A E I O" (only the runs the cell has; "1 parola";

@@ -108,6 +108,11 @@ TEST(Riempibilita, PannelloEInterruzione) {
   EXPECT_EQ(testoStatoRiempibilita(analizzaRiempibilita(v.lessico, schema({"???", "?#?", "???"}))), "Riempibile");
   EXPECT_EQ(testoStatoRiempibilita(analizzaRiempibilita(v.lessico, schema({"?Z?", "?#?", "???"}))),
             "Non riempibile: 1");
+  // Only the crossings block: the panel's hover text names where.
+  EXPECT_EQ(testoConflitto(analizzaRiempibilita(Vocabolario({"AB", "CD"}).lessico, schema({"A?", "??"}))).rfind(
+                "Con gli incroci resta senza parole: ", 0),
+            0u);
+  EXPECT_EQ(testoConflitto(analizzaRiempibilita(v.lessico, schema({"???", "?#?", "???"}))), "");
   int chiamate = 0;
   Cedi basta([&] { return ++chiamate == 2; });
   EXPECT_FALSE(analizzaRiempibilita(v.lessico, schema({"???", "?#?", "???"}), basta));

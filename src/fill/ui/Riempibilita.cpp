@@ -105,6 +105,7 @@ void Form0g::MostraRiempibilita_Click() {
   env_.salvaImpostazione(ChiaveMostra, MostraRiempibilita->isChecked());
   if (!MostraRiempibilita->isChecked()) {
     Stb1->setText(PannelloRiempibilita, QString());
+    Stb1->setToolTip(PannelloRiempibilita, QString());
     Stb1->setStretch(PannelloRiempibilita, LarghezzaPannello);
   }
   rinfresca();
@@ -235,10 +236,12 @@ void Form0g::disegnaRiempibilita() {
   }
   if (!st.analisi) {
     Stb1->setText(PannelloRiempibilita, QString());
+    Stb1->setToolTip(PannelloRiempibilita, QString());
     return;
   }
   const Riempibilita& a = *st.analisi;
   Stb1->setText(PannelloRiempibilita, daUtf8(testoStatoRiempibilita(a)));
+  Stb1->setToolTip(PannelloRiempibilita, daUtf8(testoConflitto(a)));
   Stb1->setStretch(PannelloRiempibilita, LarghezzaPannelloAttivo);
   if (!st.suggerimenti) {
     Peri->installEventFilter(new FiltroSuggerimenti(*this, Peri));
