@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "app/Form0g.h"
+#include "platform/Percorsi.h"
 #include "platform/Environment.h"
 #include "platform/ListBox.h"
 #include "platform/StatusBar.h"
@@ -70,7 +71,7 @@ void Form0g::FunWord_Click() {
 void Form0g::avviaWord() {
   if (!lingua_) {
     CartelleLingua cartelle;
-    cartelle.cartellaProg = CartellaProg.toStdString();
+    cartelle.cartellaProg = percorsoLocale(CartellaProg).string();
     lingua_ = std::make_unique<MotoreLinguistico>(std::move(cartelle));
   }
   if (!lingua_->avvia()) {
