@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "dict/CartellaScratch.h"
+#include "fill/ui/StatoRiempibilita.h"
 #include "platform/Environment.h"
 #include "platform/Images.h"
 #include "platform/Keys.h"

@@ -39,6 +39,7 @@ namespace tessaro {
 class Environment;
 class FinestraDefinizioni;
 class ListBox;
+struct StatoRiempibilita;
 class PictureBox;
 class StatusBar;
 class ToolBar;
@@ -373,6 +374,36 @@ class Form0g : public QMainWindow {
   static QString percorsoGuida();
 
  private:
+
+  // ---- fillability overlay, Schema report, symmetry (src/fill/ui/)
+ public:
+  // Adds its items to the "Riempimento" menu (made when missing).
+  void vociRiempibilita();
+  void MostraRiempibilita_Click();
+  void VerificaSchema_Click();
+  void Simmetria_Click(int tipo);
+  // A click on line `riga` of the report selects its words or cells.
+  void Verifica_Click(int riga);
+  // Drawn by numera over the grid while "Mostra Riempibilità" is checked.
+  void disegnaRiempibilita();
+  // After a dictionary was switched on or off (or loaded).
+  void dizionariCambiati();
+  // Blackening or whitening the current cell does the same to its mirror.
+  void aggiorSimmetrica();
+  QString suggerimentoCella(int r, int c) const;
+  StatoRiempibilita& riempibilita() { return *riempibilita_; }
+  QAction* MostraRiempibilita = nullptr;
+  QAction* VerificaSchema = nullptr;
+  std::array<QAction*, 4> SimmetriaVoci{};
+
+ private:
+  int dizionariAttivi() const;
+  bool preparaLessico();
+  void analisiSincrona();
+  void programmaAnalisi();
+  void analisiDifferita();
+  void aggiornaVerifica(bool subito);
+  std::unique_ptr<StatoRiempibilita> riempibilita_;
 };
 
 }  // namespace tessaro

@@ -122,4 +122,11 @@ void stampaRighe(const std::vector<std::string>& righe);
 // On failure prints the reason and returns false.
 bool scriviFile(const std::filesystem::path& p, std::string_view dati);
 
+// tessaro-diz analizza: whether a Schema file can still be filled, one line
+// per run, the dead cells or the forced letters, then the verdict, each line
+// ended by CR LF. Exit 0 fillable, 1 not fillable, 2 bad usage or an invalid
+// file.
+inline constexpr std::string_view UsoAnalizza = "tessaro-diz analizza SCHEMA.tes DIZ...";
+int comandoAnalizza(Argomenti args);
+
 }  // namespace tessaro::diz

@@ -18,6 +18,7 @@ constexpr Comando Tabella[] = {
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
     {"riempi", UsoRiempi, comandoRiempi},
+    {"analizza", UsoAnalizza, comandoAnalizza},
     {"copertura", UsoCopertura, comandoCopertura},
     {"importa", UsoImporta, comandoImporta},
     {"esporta", UsoEsporta, comandoEsporta},

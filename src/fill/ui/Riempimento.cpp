@@ -74,6 +74,7 @@ void Form0g::costruisciMenuRiempimento() {
   const QSettings impostazioni;
   Riempimento.minimo = std::clamp(impostazioni.value(QLatin1String(ChiaveMinimo), 0).toInt(), 0, PunteggioPreferita);
   Riempimento.tempo = std::clamp(impostazioni.value(QLatin1String(ChiaveTempo), TempoMassimoPredefinito).toDouble(), 1.0, 3600.0);
+  vociRiempibilita();
 }
 
 bool Form0g::scartaProposta() {

@@ -57,6 +57,7 @@ void Form0g::Peri_Click() {
       }
       Stb1->setText(3, QStringLiteral(" "));
       aggior();
+      aggiorSimmetrica();
       rinfresca();
       evidenziaCasella();
       return;
@@ -73,6 +74,7 @@ void Form0g::Peri_Click() {
       if (CarCella != CellaVuota) {
         NuovoCar = CellaVuota;
         aggior();
+        aggiorSimmetrica();
       }
       rinfresca();
       evidenziaCasella();

@@ -60,6 +60,7 @@ void Form0g::numera() {
   }
   Peri->setFontSize(vista.FontLettere);
   Peri->setForeColor(Nero);
+  disegnaRiempibilita();
 }
 
 void Form0g::evidenzia() {
