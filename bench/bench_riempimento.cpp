@@ -217,7 +217,7 @@ void BM_Riempimento(benchmark::State& state) {
   state.counters["base_riuscite_pct"] = m.proveBase > 0 ? 100.0 * m.riusciteBase / m.proveBase : 0;
   state.counters["base_mediana_ms"] = percentile(m.msBase, 0.5);
 }
-BENCHMARK(BM_Riempimento)->Arg('a')->Arg('b')->Arg('c')->Arg('d')->Arg('e')->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Riempimento)->Arg('a')->Arg('b')->Arg('c')->Arg('d')->Arg('e')->Arg('s')->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Lessico(benchmark::State& state) {
   const Dizionari& d = dizionari();

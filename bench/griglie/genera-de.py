@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Makes the grids of classes d (a and b patterns with 3 to 6 words already
+"""Makes the grids of classes d (s and b patterns with 3 to 6 words already
 placed, taken from a fill, so a fill exists) and e (impossible grids) with
 tessaro-diz riempi. Usage: genera-de.py TESSARO-DIZ BASE.diz NOMI.diz"""
 import random
@@ -66,7 +66,7 @@ def main():
     strumento, diz = sys.argv[1], sys.argv[2:]
     rng = random.Random(500)
     fatte = 0
-    for sorgente in ["a02-15x15.tes", "a03-15x15.tes", "a05-15x15.tes", "a06-15x15.tes", "a08-15x15.tes",
+    for sorgente in ["s02-15x15.tes", "s03-15x15.tes", "s05-15x15.tes", "s06-15x15.tes", "s08-15x15.tes",
                      "b01-13x15.tes", "b02-13x15.tes", "b03-13x15.tes", "b04-13x15.tes", "b05-15x21.tes"]:
         g = leggi(sorgente)
         piena = None
@@ -85,7 +85,7 @@ def main():
         scrivi(f"d{fatte:02d}-da-{sorgente}", g)
     # Class e: a run whose fixed letters no word has, then corners that cannot
     # close (each run has words, no combination fits).
-    g = leggi("a01-15x15.tes")
+    g = leggi("s01-15x15.tes")
     g[0][0], g[0][1] = "Q", "X"
     scrivi("e01-lettere-15x15.tes", g)
     g = leggi("b01-13x15.tes")
@@ -97,8 +97,8 @@ def main():
     g[5][4], g[5][5], g[5][6] = "W", "W", "Y"
     scrivi("e03-lettere-11x11.tes", g)
     trovate = 0
-    for sorgente in ["a04-15x15.tes", "a07-15x15.tes", "b02-13x15.tes", "b06-15x21.tes", "a09-15x15.tes",
-                     "a10-15x15.tes", "b03-13x15.tes"]:
+    for sorgente in ["s04-15x15.tes", "s07-15x15.tes", "b02-13x15.tes", "b06-15x21.tes", "s09-15x15.tes",
+                     "s10-15x15.tes", "b03-13x15.tes"]:
         base = leggi(sorgente)
         for prova in range(60):
             g = [r[:] for r in base]

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Makes the black-cell patterns of the fill benchmark (classes a, b, c) as
+"""Makes the black-cell patterns of the fill benchmark (classes a, b, c, s) as
 .tes files. Deterministic: the same seeds give the same grids. Classes d and e
 are made from these by hand or with tessaro-diz riempi (see README)."""
 import random
@@ -101,6 +101,80 @@ def corsa_lunga(g, R, C, massimo):
     return None
 
 
+def segmenti(g, R, C):
+    """(direction, line, start, length) of every run."""
+    out = []
+    for r in range(R):
+        c = 0
+        while c < C:
+            if g[r][c] == NERA:
+                c += 1
+                continue
+            d = c
+            while d < C and g[r][d] != NERA:
+                d += 1
+            out.append(("o", r, c, d - c))
+            c = d
+    for c in range(C):
+        r = 0
+        while r < R:
+            if g[r][c] == NERA:
+                r += 1
+                continue
+            d = r
+            while d < R and g[d][c] != NERA:
+                d += 1
+            out.append(("v", c, r, d - r))
+            r = d
+    return out
+
+
+def impilate(seg, lunga=8):
+    """Pairs of runs of `lunga` or more on adjacent parallel lines that lie
+    side by side over `lunga` or more cells."""
+    lunghe = [s for s in seg if s[3] >= lunga]
+    n = 0
+    for a in lunghe:
+        for b in lunghe:
+            if a[0] == b[0] and b[1] == a[1] + 1 and min(a[2] + a[3], b[2] + b[3]) - max(a[2], b[2]) >= lunga:
+                n += 1
+    return n
+
+
+def quotidiana(R, C, nere_min, nere_max, rng):
+    """The newspaper shape: rotationally symmetric, every run 3 or longer,
+    whites connected, 72-78 words, at most four runs of 11 or more (the
+    theme entries) and no two runs of 8 or more side by side (corners
+    stack runs of 7 at most)."""
+    while True:
+        g = [["?"] * C for _ in range(R)]
+        obiettivo = rng.randint(nere_min, nere_max)
+        nere = 0
+        tentativi = 0
+        while nere < obiettivo and tentativi < 4000:
+            tentativi += 1
+            lunga = corsa_lunga(g, R, C, 9) if tentativi % 2 == 0 else None
+            if lunga is not None:
+                r, c = lunga[0], min(C - 1, max(0, lunga[1] + rng.randint(-2, 2)))
+            else:
+                r, c = rng.randrange(R), rng.randrange(C)
+            s = (R - 1 - r, C - 1 - c)
+            if g[r][c] == NERA:
+                continue
+            g[r][c] = NERA
+            g[s[0]][s[1]] = NERA
+            if min(runs(g, R, C)) >= 3 and connesso(g, R, C):
+                nere += 1 if (r, c) == s else 2
+            else:
+                g[r][c] = "?"
+                g[s[0]][s[1]] = "?"
+        seg = segmenti(g, R, C)
+        if not (nere_min <= nere <= nere_max and 72 <= len(seg) <= 78):
+            continue
+        if sum(1 for s in seg if s[3] >= 11) <= 4 and impilate(seg) == 0:
+            return g
+
+
 def italiana(R, C, quota_min, quota_max, rng, massimo=12):
     """Asymmetric, runs of two allowed, some lone white cells, whites
     connected, no run longer than `massimo`."""
@@ -146,7 +220,11 @@ def scrivi(percorso, g):
 def main():
     cartella = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent)
     for i in range(10):
-        scrivi(cartella / f"a{i + 1:02d}-15x15.tes", americana(15, 15, 36, 42, random.Random(100 + i)))
+        scrivi(cartella / f"a{i + 1:02d}-15x15.tes", quotidiana(15, 15, 36, 42, random.Random(500 + i)))
+    # Class s (hard): the same counts, but random patterns that keep up to six
+    # runs of 15 and stack them on adjacent rows.
+    for i in range(10):
+        scrivi(cartella / f"s{i + 1:02d}-15x15.tes", americana(15, 15, 36, 42, random.Random(100 + i)))
     forme = [(13, 15)] * 4 + [(15, 21)] * 3 + [(21, 25)] * 3
     for i, (R, C) in enumerate(forme):
         scrivi(cartella / f"b{i + 1:02d}-{R}x{C}.tes", italiana(R, C, 0.12, 0.18, random.Random(200 + i)))

@@ -275,6 +275,47 @@ bool Rete::sostenuta(const Nodo& n, int p, int l) {
   return false;
 }
 
+// The letters the candidates of a sparse set offer, position by position,
+// read word by word. The reads are scattered over the vocabulary: each word
+// is fetched a few words ahead of its use, so the misses overlap. The
+// reading stops once every letter of the run's cells has been seen.
+void Rete::leggiOfferte(const Nodo& n) {
+  const auto L = static_cast<std::size_t>(n.L);
+  std::array<Lettere, Lessico::LunghezzaMassima> cerca{};
+  Lettere resto = 0;
+  for (std::size_t p = 0; p < L; ++p) {
+    const Lettere m = celle_[static_cast<std::size_t>(celleNodo_[n.baseCelle + p])];
+    // A single letter needs no reading (every candidate has it).
+    cerca[p] = (m & (m - 1)) == 0 ? 0 : m;
+    resto |= cerca[p];
+    offerte_[p] = 0;
+  }
+  if (resto == 0) return;
+  constexpr std::uint32_t Anticipo = 8;
+  std::array<const char*, Anticipo> anello{};
+  std::uint32_t letti = 0;
+  const auto usa = [&](const char* w) {
+    for (std::size_t p = 0; p < L; ++p) offerte_[p] |= bitLettera(w[p]);
+  };
+  const auto finito = [&] {
+    for (std::size_t p = 0; p < L; ++p)
+      if ((cerca[p] & ~offerte_[p]) != 0) return false;
+    return true;
+  };
+  for (std::uint32_t pos = 0; pos < n.limite; ++pos) {
+    const std::uint32_t k = indice_[n.base + pos];
+    for (std::uint64_t x = parole_[n.base + k]; x != 0; x &= x - 1) {
+      const char* w = n.cl->lettere.data() + std::size_t{k * 64 + static_cast<std::uint32_t>(__builtin_ctzll(x))} * L;
+      __builtin_prefetch(w);
+      if (letti >= Anticipo) usa(anello[letti % Anticipo]);
+      anello[letti % Anticipo] = w;
+      ++letti;
+    }
+    if ((pos & 7) == 7 && letti >= Anticipo && finito()) return;
+  }
+  for (std::uint32_t j = letti > Anticipo ? letti - Anticipo : 0; j < letti; ++j) usa(anello[j % Anticipo]);
+}
+
 bool Rete::revisiona(int i) {
   Nodo& n = nodi_[static_cast<std::size_t>(i)];
   const std::uint32_t primaDelFiltro = n.conta;
@@ -295,16 +336,7 @@ bool Rete::revisiona(int i) {
   // letter over their words (where a missing letter costs a whole scan): the
   // letters they offer, position by position.
   const bool pochi = n.conta <= PochiCandidati || n.conta <= 4 * n.limite;
-  if (pochi) {
-    std::fill_n(offerte_.begin(), n.L, 0);
-    for (std::uint32_t pos = 0; pos < n.limite; ++pos) {
-      const std::uint32_t k = indice_[n.base + pos];
-      for (std::uint64_t x = parole_[n.base + k]; x != 0; x &= x - 1) {
-        const char* w = n.cl->lettere.data() + std::size_t{k * 64 + static_cast<std::uint32_t>(__builtin_ctzll(x))} * static_cast<std::size_t>(n.L);
-        for (int p = 0; p < n.L; ++p) offerte_[static_cast<std::size_t>(p)] |= bitLettera(w[p]);
-      }
-    }
-  }
+  if (pochi) leggiOfferte(n);
   for (int p = 0; p < n.L; ++p) {
     const int c = celleNodo_[n.baseCelle + static_cast<std::size_t>(p)];
     const Lettere m = celle_[static_cast<std::size_t>(c)];

@@ -152,6 +152,7 @@ class Rete {
   bool revisiona(int i);
   void filtra(Nodo& n, int i, int p, Lettere rimosse, Lettere tieni);
   bool sostenuta(const Nodo& n, int p, int l);
+  void leggiOfferte(const Nodo& n);
   bool tuttiDiversi(int i);
   // The other run through `cella` and the cell's position in it (-1: none).
   int altroPercorso(int i, int cella, int& pos) const;

@@ -150,7 +150,10 @@ std::uint32_t Ricerca::scegliParola(int i) {
     if (!incrocia_[static_cast<std::size_t>(k)]) continue;
     auto& riga = logConteggi_[static_cast<std::size_t>(k)];
     riga.fill(-1e30);
-    for (Lettere y = rete_.lettere(p.rigaDi(k), p.colDi(k)); y != 0; y &= y - 1) {
+    // Only the letters the weighed words have there.
+    Lettere usate = 0;
+    for (std::size_t j = 0; j < quante; ++j) usate |= bitLettera(cl.parola(prove_[j])[static_cast<std::size_t>(k)]);
+    for (Lettere y = rete_.lettere(p.rigaDi(k), p.colDi(k)) & usate; y != 0; y &= y - 1) {
       const int l = __builtin_ctz(y);
       const std::uint32_t n = rete_.conteggio(t, q, l);
       riga[static_cast<std::size_t>(l)] = n > 0 ? std::log(static_cast<double>(n)) : -1e30;
