@@ -1,5 +1,7 @@
 #include "fill/Rete.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <utility>
 
@@ -244,35 +246,103 @@ bool Rete::propaga() {
   return true;
 }
 
-void Rete::filtra(Nodo& n, int i, int p, Lettere rimosse, Lettere tieni) {
-  // Through the removed letters or through the kept ones, whichever are fewer.
-  const bool perRimosse = conta(rimosse) <= conta(tieni);
-  const std::uint64_t* b[26];
-  int nl = 0;
-  for (Lettere y = perRimosse ? rimosse : tieni; y != 0; y &= y - 1)
-    b[nl++] = n.cl->bits(static_cast<std::size_t>(p), static_cast<std::size_t>(primaLettera(y)));
+// One pass over the candidates for every cell of the run that lost letters:
+// each cell filters through its removed letters or its kept ones, whichever
+// are fewer; the cells with the fewest bitsets to read come first, and a
+// word is left as soon as it is empty.
+void Rete::filtra(Nodo& n, int i) {
+  struct Filtro {
+    int nl;
+    bool perRimosse;
+    const std::uint64_t* b[26];
+  };
+  std::array<Filtro, Lessico::LunghezzaMassima> f;
+  int nf = 0;
+  for (int p = 0; p < n.L; ++p) {
+    Lettere& pend = pendenti_[n.baseCelle + static_cast<std::size_t>(p)];
+    if (pend == 0) continue;
+    const Lettere rimosse = pend;
+    pend = 0;
+    const Lettere tieni = celle_[static_cast<std::size_t>(celleNodo_[n.baseCelle + static_cast<std::size_t>(p)])];
+    Filtro& x = f[static_cast<std::size_t>(nf++)];
+    x.perRimosse = conta(rimosse) <= conta(tieni);
+    x.nl = 0;
+    for (Lettere y = x.perRimosse ? rimosse : tieni; y != 0; y &= y - 1)
+      x.b[x.nl++] = n.cl->bits(static_cast<std::size_t>(p), static_cast<std::size_t>(primaLettera(y)));
+  }
+  if (nf == 0) return;
+  std::sort(f.begin(), f.begin() + nf, [](const Filtro& a, const Filtro& b) { return a.nl < b.nl; });
+  const auto filtrata = [&](std::uint32_t k, std::uint64_t x) {
+    for (int q = 0; q < nf && x != 0; ++q) {
+      const Filtro& g = f[static_cast<std::size_t>(q)];
+      std::uint64_t m = 0;
+      for (int j = 0; j < g.nl; ++j) m |= g.b[j][k];
+      x = g.perRimosse ? (x & ~m) : (x & m);
+    }
+    return x;
+  };
+  // A set that spans much of its class is read in memory order (the
+  // hardware reads ahead), a sparser one through its list of words.
+  if (2 * n.limite >= n.nb) {
+    for (std::uint32_t k = 0; k < n.nb; ++k) {
+      const std::uint64_t x = parole_[n.base + k];
+      if (x == 0) continue;
+      if (const std::uint64_t y = filtrata(k, x); y != x) scriviParola(n, i, posIndice_[n.base + k], k, y);
+    }
+    return;
+  }
   for (std::uint32_t pos = n.limite; pos-- > 0;) {
     const std::uint32_t k = indice_[n.base + pos];
     const std::uint64_t x = parole_[n.base + k];
-    std::uint64_t m = 0;
-    for (int j = 0; j < nl; ++j) m |= b[j][k];
-    const std::uint64_t y = perRimosse ? (x & ~m) : (x & m);
-    if (y != x) scriviParola(n, i, pos, k, y);
+    if (const std::uint64_t y = filtrata(k, x); y != x) scriviParola(n, i, pos, k, y);
   }
 }
 
-bool Rete::sostenuta(const Nodo& n, int p, int l) {
-  const std::uint64_t* b = n.cl->bits(static_cast<std::size_t>(p), static_cast<std::size_t>(l));
-  std::uint32_t& r = residui_[n.baseRes + static_cast<std::size_t>(p) * 26 + static_cast<std::size_t>(l)];
-  if (r < n.nb && (parole_[n.base + r] & b[r]) != 0) return true;
-  for (std::uint32_t pos = 0; pos < n.limite; ++pos) {
-    const std::uint32_t k = indice_[n.base + pos];
-    if ((parole_[n.base + k] & b[k]) != 0) {
-      r = k;
-      return true;
+// The letters the candidates of a dense set offer, position by position
+// (cells of one letter aside): a letter whose residue (the word where its
+// support was last found) still holds it is supported; the others are
+// looked for together in one pass over the set's words, in memory order
+// when the set spans much of its class, which stops when all are found.
+// A letter never found has lost its support.
+void Rete::cercaSostegni(const Nodo& n) {
+  std::size_t na = 0;
+  for (int p = 0; p < n.L; ++p) {
+    const auto pp = static_cast<std::size_t>(p);
+    offerte_[pp] = 0;
+    const Lettere m = celle_[static_cast<std::size_t>(celleNodo_[n.baseCelle + pp])];
+    if ((m & (m - 1)) == 0) continue;
+    for (Lettere y = m; y != 0; y &= y - 1) {
+      const int l = primaLettera(y);
+      const std::uint64_t* b = n.cl->bits(pp, static_cast<std::size_t>(l));
+      std::uint32_t& r = residui_[n.baseRes + pp * 26 + static_cast<std::size_t>(l)];
+      if (r < n.nb && (parole_[n.base + r] & b[r]) != 0)
+        offerte_[pp] |= y & (~y + 1);
+      else
+        aperte_[na++] = {b, &r, static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(l)};
     }
   }
-  return false;
+  const auto prova = [&](std::uint32_t k, std::uint64_t x) {
+    for (std::size_t j = 0; j < na;) {
+      const Aperta& a = aperte_[j];
+      if ((x & a.b[k]) == 0) {
+        ++j;
+        continue;
+      }
+      *a.residuo = k;
+      offerte_[a.p] |= Lettere{1} << a.l;
+      aperte_[j] = aperte_[--na];
+    }
+  };
+  if (na == 0) return;
+  if (2 * n.limite >= n.nb) {
+    for (std::uint32_t k = 0; k < n.nb && na > 0; ++k)
+      if (const std::uint64_t x = parole_[n.base + k]; x != 0) prova(k, x);
+  } else {
+    for (std::uint32_t pos = 0; pos < n.limite && na > 0; ++pos) {
+      const std::uint32_t k = indice_[n.base + pos];
+      prova(k, parole_[n.base + k]);
+    }
+  }
 }
 
 // The letters the candidates of a sparse set offer, position by position,
@@ -319,14 +389,10 @@ void Rete::leggiOfferte(const Nodo& n) {
 bool Rete::revisiona(int i) {
   Nodo& n = nodi_[static_cast<std::size_t>(i)];
   const std::uint32_t primaDelFiltro = n.conta;
-  for (int p = 0; p < n.L; ++p) {
-    Lettere& pend = pendenti_[n.baseCelle + static_cast<std::size_t>(p)];
-    if (pend == 0) continue;
-    const Lettere rimosse = pend;
-    pend = 0;
-    if (n.cl != nullptr)
-      filtra(n, i, p, rimosse, celle_[static_cast<std::size_t>(celleNodo_[n.baseCelle + static_cast<std::size_t>(p)])]);
-  }
+  if (n.cl != nullptr)
+    filtra(n, i);
+  else
+    std::fill_n(pendenti_.begin() + static_cast<std::ptrdiff_t>(n.baseCelle), n.L, 0);
   if (n.conta == 0) return false;
   // Supports are lost only where words went: a revision that removed none
   // (its cells lost letters no candidate had) has nothing to check.
@@ -336,19 +402,16 @@ bool Rete::revisiona(int i) {
   // letter over their words (where a missing letter costs a whole scan): the
   // letters they offer, position by position.
   const bool pochi = n.conta <= PochiCandidati || n.conta <= 4 * n.limite;
-  if (pochi) leggiOfferte(n);
+  if (pochi)
+    leggiOfferte(n);
+  else
+    cercaSostegni(n);
   for (int p = 0; p < n.L; ++p) {
     const int c = celleNodo_[n.baseCelle + static_cast<std::size_t>(p)];
     const Lettere m = celle_[static_cast<std::size_t>(c)];
     // Every candidate agrees with the cell: a single letter has support.
     if ((m & (m - 1)) == 0) continue;
-    Lettere perse = 0;
-    if (pochi) {
-      perse = m & ~offerte_[static_cast<std::size_t>(p)];
-    } else {
-      for (Lettere y = m; y != 0; y &= y - 1)
-        if (!sostenuta(n, p, primaLettera(y))) perse |= y & (~y + 1);
-    }
+    const Lettere perse = m & ~offerte_[static_cast<std::size_t>(p)];
     if (perse == 0) continue;
     scriviCella(c, m & ~perse);
     int pos = -1;

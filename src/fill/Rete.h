@@ -150,8 +150,8 @@ class Rete {
   void accoda(int i);
   void svuotaCoda();
   bool revisiona(int i);
-  void filtra(Nodo& n, int i, int p, Lettere rimosse, Lettere tieni);
-  bool sostenuta(const Nodo& n, int p, int l);
+  void filtra(Nodo& n, int i);
+  void cercaSostegni(const Nodo& n);
   void leggiOfferte(const Nodo& n);
   bool tuttiDiversi(int i);
   // The other run through `cella` and the cell's position in it (-1: none).
@@ -170,6 +170,13 @@ class Rete {
   std::vector<std::uint32_t> timbriCella_;
   static constexpr std::uint32_t PochiCandidati = 48;
   std::array<Lettere, Lessico::LunghezzaMassima> offerte_{};
+  // cercaSostegni(): the letters whose residue failed, still looked for.
+  struct Aperta {
+    const std::uint64_t* b;
+    std::uint32_t* residuo;
+    std::uint8_t p, l;
+  };
+  std::array<Aperta, Lessico::LunghezzaMassima * 26> aperte_{};
   std::vector<std::vector<int>> perLunghezza_;  // active runs of each length
   std::vector<int> coda_;
   std::size_t testa_ = 0, numInCoda_ = 0;

@@ -53,6 +53,9 @@ class Ricerca {
   }
   void chiudiProposta(bool completa);
   int piuConflittuale() const;
+  bool propagaTutto();
+  int applicaNogood();
+  void imparaDalRamo();
 
   const Schema& s_;
   const OpzioniRiempimento& o_;
@@ -61,6 +64,19 @@ class Ricerca {
   std::mt19937_64 rng_;
   std::vector<double> peso_;
   std::vector<Decisione> pila_;
+  // The words refuted on the current branch, with the number of choices on
+  // the stack when each was refuted: each is a proved conflict with them.
+  struct Rifiuto {
+    std::size_t profondita;
+    Decisione d;
+  };
+  std::vector<Rifiuto> rifiuti_;
+  // Learned at each restart from the refutations of the branch left: the
+  // choices above a refuted word plus that word never stand together. Kept
+  // flat: nogood g is letterali_[inizi_[g] .. inizi_[g + 1]).
+  static constexpr std::size_t MassimoLetterali = 1u << 20;
+  std::vector<Decisione> letterali_;
+  std::vector<std::uint32_t> inizi_{0};
   std::vector<char> migliore_;  // letters of the best partial fill, per cell
   // Word choice: the candidates weighed, and per position of the run the log
   // of the crossing run's support count of each letter.
@@ -176,6 +192,58 @@ std::uint32_t Ricerca::scegliParola(int i) {
   return scelta;
 }
 
+// The learned nogoods against the state now: a nogood whose words all
+// stand but one takes that one from its run (1: something went, propagate
+// again); one whose words all stand is a conflict (-1).
+int Ricerca::applicaNogood() {
+  int esito = 0;
+  for (std::size_t g = 0; g + 1 < inizi_.size(); ++g) {
+    const Decisione* aperto = nullptr;
+    bool vale = true;
+    for (std::uint32_t j = inizi_[g]; j < inizi_[g + 1]; ++j) {
+      const Decisione& l = letterali_[j];
+      if (!rete_.contiene(l.percorso, l.parola)) {
+        vale = false;
+        break;
+      }
+      if (rete_.candidati(l.percorso) == 1) continue;
+      if (aperto != nullptr) {
+        vale = false;
+        break;
+      }
+      aperto = &l;
+    }
+    if (!vale) continue;
+    if (aperto == nullptr) return -1;
+    rete_.togli(aperto->percorso, aperto->parola);
+    esito = 1;
+  }
+  return esito;
+}
+
+// Arc consistency and the learned nogoods, until neither changes anything.
+bool Ricerca::propagaTutto() {
+  for (;;) {
+    if (!rete_.propaga()) return false;
+    const int e = applicaNogood();
+    if (e < 0) return false;
+    if (e == 0) return true;
+  }
+}
+
+// Before a restart: every word refuted below the top, with the choices
+// above it, becomes a nogood.
+void Ricerca::imparaDalRamo() {
+  for (const Rifiuto& r : rifiuti_) {
+    if (r.profondita == 0 || r.profondita > pila_.size()) continue;
+    if (letterali_.size() + r.profondita + 1 > MassimoLetterali) break;
+    letterali_.insert(letterali_.end(), pila_.begin(), pila_.begin() + static_cast<std::ptrdiff_t>(r.profondita));
+    letterali_.push_back(r.d);
+    inizi_.push_back(static_cast<std::uint32_t>(letterali_.size()));
+  }
+  rifiuti_.clear();
+}
+
 int Ricerca::piuConflittuale() const {
   int scelto = -1;
   for (std::size_t i = 0; i < rete_.numeroPercorsi(); ++i)
@@ -285,7 +353,7 @@ RisultatoRiempimento Ricerca::esegui() {
     pila_.push_back({*x, w});
     rete_.apri();
     rete_.fissa(*x, w);
-    if (rete_.propaga()) continue;
+    if (propagaTutto()) continue;
     fallisci();
     ++fallimentiRipartenza;
     // Back to the last choice still open: the word that failed is refuted
@@ -298,14 +366,18 @@ RisultatoRiempimento Ricerca::esegui() {
       const Decisione d = pila_.back();
       pila_.pop_back();
       rete_.chiudi();
+      while (!rifiuti_.empty() && rifiuti_.back().profondita > pila_.size()) rifiuti_.pop_back();
+      rifiuti_.push_back({pila_.size(), d});
       rete_.togli(d.percorso, d.parola);
-      if (rete_.propaga()) break;
+      if (propagaTutto()) break;
       fallisci();
       ++fallimentiRipartenza;
     }
     if (static_cast<double>(fallimentiRipartenza) >= limite && !pila_.empty()) {
-      // A fresh start keeps the conflict weights and what was refuted at
-      // the top, where no choice stands behind it.
+      // A fresh start keeps the conflict weights, what was refuted at the
+      // top, where no choice stands behind it, and the nogoods learned from
+      // the refutations below it.
+      imparaDalRamo();
       while (!pila_.empty()) {
         pila_.pop_back();
         rete_.chiudi();
@@ -313,6 +385,10 @@ RisultatoRiempimento Ricerca::esegui() {
       ++r_.ripartenze;
       fallimentiRipartenza = 0;
       limite *= 1.5;
+      if (!propagaTutto()) {
+        r_.bloccante = rete_.percorso(std::max(0, piuConflittuale()));
+        return fine(EsitoRiempimento::Esaurito);
+      }
     }
   }
 }
