@@ -327,7 +327,7 @@ RisultatoRiempimento Ricerca::esegui() {
     r_.bloccante = rete_.percorso(rete_.percorsoInConflitto());
     return fine(EsitoRiempimento::Esaurito);
   }
-  double limite = 64;
+  double limite = std::max(1, o_.primaRipartenza);
   std::uint64_t fallimentiRipartenza = 0;
   for (;;) {
     const int riempiti = riempitiOra();

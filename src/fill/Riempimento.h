@@ -34,6 +34,9 @@ struct OpzioniRiempimento {
   double tempoMassimo = TempoMassimoPredefinito;  // seconds; 0: no limit
   int minimo = 0;                                  // lowest word score allowed
   std::optional<Area> area;                        // only its empty cells are filled
+  // Failures before the first restart (each restart allows half as many
+  // more): the tests make it small to restart and learn often.
+  int primaRipartenza = 64;
 };
 
 enum class EsitoRiempimento : std::uint8_t {
