@@ -397,6 +397,11 @@ bool Rete::revisiona(int i) {
   // Supports are lost only where words went: a revision that removed none
   // (its cells lost letters no candidate had) has nothing to check.
   if (n.conta == primaDelFiltro && !n.sporco) return !opzioni_.tuttiDiversi || n.conta != 1 || tuttiDiversi(i);
+  // Unchecked, so checked again once the set is small enough.
+  if (opzioni_.sogliaSostegni > 0 && n.conta > opzioni_.sogliaSostegni) {
+    n.sporco = true;
+    return true;
+  }
   n.sporco = false;
   // Sparse candidates are quicker to read one by one than to test letter by
   // letter over their words (where a missing letter costs a whole scan): the

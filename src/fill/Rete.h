@@ -54,6 +54,11 @@ struct OpzioniRete {
   // Only the runs with an empty cell inside the area take part; empty cells
   // of theirs outside it take any letter. Without an area every run does.
   std::optional<Area> area;
+  // Runs with more candidates than this are narrowed by their cells but do
+  // not narrow them (0: every run does, full arc consistency). A set that
+  // large seldom lacks a letter, and proving it costs a scan of the whole
+  // set; the fill trades that pruning for speed, the live check does not.
+  std::uint32_t sogliaSostegni = 0;
 };
 
 class Rete {
