@@ -26,15 +26,10 @@ std::string testoSecondi(double s) {
   return t;
 }
 
-// The runs with more candidates do not narrow their cells during the fill:
-// measured on the benchmark grids, the search runs two to three times as
-// many choices a second and needs about as many of them.
-constexpr std::uint32_t SogliaSostegni = 2000;
-
 class Ricerca {
  public:
   Ricerca(const Lessico& lex, const Schema& s, const OpzioniRiempimento& o, const CediRiempimento& cedi)
-      : s_(s), o_(o), cedi_(cedi), rete_(lex, s, OpzioniRete{o.minimo, true, o.area, SogliaSostegni}), rng_(o.seme) {}
+      : s_(s), o_(o), cedi_(cedi), rete_(lex, s, OpzioniRete{o.minimo, true, o.area, o.sogliaSostegni}), rng_(o.seme) {}
 
   RisultatoRiempimento esegui();
 

@@ -37,6 +37,10 @@ struct OpzioniRiempimento {
   // Failures before the first restart (each restart allows half as many
   // more): the tests make it small to restart and learn often.
   int primaRipartenza = 64;
+  // Runs with more candidates do not narrow their cells (OpzioniRete): on
+  // the benchmark grids the search then makes two to three times as many
+  // choices a second and needs about as many of them.
+  std::uint32_t sogliaSostegni = 2000;
 };
 
 enum class EsitoRiempimento : std::uint8_t {
