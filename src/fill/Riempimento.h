@@ -3,15 +3,19 @@
 // and every letter already in the grid stays.
 //
 // A complete search over the candidate sets of src/fill/Rete: after every
-// choice the sets are brought back to arc consistency; the run chosen next is
-// the one with the fewest candidates per conflict it has caused (conflicts
-// are counted across the whole search and weigh more and more, so the search
-// learns where the grid is hard); its word is the best-scoring candidate,
-// a random one among equal scores (from the seed). A wrong word is refuted
-// at once (the run may not take it) and the refutation propagated; after a
-// growing number of failures the search starts again from the top with what
-// it learned, so one bad early choice does not cost minutes. When a search
-// runs out of choices without reaching its failure limit, no fill exists.
+// choice the sets are brought back to arc consistency (runs with very many
+// candidates are narrowed by their cells but do not narrow them); the run
+// chosen next is the one with the fewest candidates per conflict it has
+// caused (conflicts are counted across the whole search and weigh more and
+// more, so the search learns where the grid is hard); its word is the
+// best-scoring candidate, a random one among equal scores (from the seed).
+// A wrong word is refuted at once (the run may not take it) and the
+// refutation propagated; after a growing number of failures the search
+// starts again from the top with what it learned (the conflict weights, and
+// each refutation of the branch left as a nogood: those choices together
+// with that word never again), so one bad early choice does not cost
+// minutes. When a search runs out of choices without reaching its failure
+// limit, no fill exists.
 #pragma once
 
 #include <cstdint>
