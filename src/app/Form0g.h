@@ -257,6 +257,7 @@ class Form0g : public QMainWindow {
   void eseguiComandoLibero(EsitoComando (*comando)(const StatoRichiesta&));
   void costruisciMenu();
   void costruisciControlli();
+  std::int16_t latoDiPartenza() const;
   void ridimensionaBox();
   bool ridimensionaBoxConVista();
   void applicaFontGriglia();
@@ -276,6 +277,10 @@ class Form0g : public QMainWindow {
   // ---- files (src/files/ui/)
  public:
   void menuApri_Click();
+  // The file named on the command line, opened as "Apri File..." would once
+  // the dictionaries are loaded.
+  QString FileIniziale;
+  void apriFileIniziale();
   void Salva_Click();
   void Salvacome_Click();
   // The save-changes question. Callers read Modificato afterwards: still 1
@@ -289,6 +294,8 @@ class Form0g : public QMainWindow {
   QString NomePrecedente;
 
  private:
+  // "Apri File..." on `nome`, or on the file chosen in the dialog when empty.
+  void apriSchema(const QString& nome);
   bool salvaSu(const QString& nome);
   bool schemaHaUnFile() const;
 

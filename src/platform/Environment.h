@@ -9,6 +9,7 @@
 #include <QString>
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace tessaro {
@@ -94,5 +95,10 @@ class QtEnvironment final : public Environment {
   void processaEventi() override;
   void termina() override;
 };
+
+// Sets up the open (`salva` false) or save dialog that QtEnvironment shows:
+// title, filter, starting folder and, for save, the name offered.
+void impostaDialogoFile(QFileDialog& d, bool salva, const QString& titolo, const QString& filtro,
+                        const QString& cartella, const QString& nomeIniziale);
 
 }  // namespace tessaro

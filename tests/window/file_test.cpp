@@ -1,7 +1,9 @@
 // Open, save, save as and the save-changes question, through the window with
 // the scripted environment and real files in a temporary folder.
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -150,8 +152,10 @@ TEST_F(FileSchemaTest, DialoghiAnnullatiNonCambianoNulla) {
   EXPECT_EQ(leggi(p), Byte2x3);
 
   f->Modificato = 0;
+  f->Tlb1_ButtonClick(QStringLiteral("a3"));
   f->menuApri_Click();  // cancelled, with no pending changes
   EXPECT_EQ(env->dialoghi.size(), 2u);
+  EXPECT_EQ(f->Tlb1->value(QStringLiteral("a3")), 0);  // released before the dialog
   EXPECT_TRUE(env->box.empty());
   EXPECT_EQ(f->schema.Griglia, griglia);
   EXPECT_EQ(stato(), stato(p, 0));
@@ -355,6 +359,56 @@ TEST_F(FileSchemaTest, SalvaDopoNuovoNonSovrascriveIlFileDiPrima) {
   f->Salva_Click();
   EXPECT_EQ(env->box.size(), 1u);
   EXPECT_EQ(leggi(p), Byte2x3);
+  // The question about unsaved changes names the new Schema, as the caption.
+  env->box.clear();
+  f->Modificato = 1;
+  f->menuApri_Click();  // answered Annulla
+  EXPECT_EQ(scatole(), Testi{scatola(Attenzione, 19,
+                                     QStringLiteral("Il file (nuovo file) è stato modificato ma non è stato "
+                                                    "salvato.\r\nSalvare ora?"))});
+}
+
+// "tessaro FILE.tes": the file opens once the dictionaries are loaded, as
+// "Apri File..." opens it, with the same refusal for a bad file.
+TEST_F(FileSchemaTest, IlFileDellaRigaDiComandoSiApreDopoIDizionari) {
+  const QString buono = percorso(QStringLiteral("base2x3.tes"));
+  scrivi(buono, Byte2x3);
+  for (const QString& p : {buono, percorso(QStringLiteral("assente.tes"))}) {
+    SCOPED_TRACE(p.toStdString());
+    riapri();
+    f->FileIniziale = p;
+    f->Tlb1->setValue(QStringLiteral("a9"), 1);
+    caricaBase({"CANE"});
+    EXPECT_TRUE(env->dialoghi.empty());
+    EXPECT_EQ(f->Tlb1->value(QStringLiteral("a9")), 0);
+    if (p == buono) {
+      EXPECT_TRUE(env->box.empty());
+      EXPECT_EQ(f->schema.Griglia, Griglia2x3);
+      EXPECT_EQ(stato(), stato(p, 0));
+      EXPECT_TRUE(f->Salva->isEnabled());
+    } else {
+      EXPECT_EQ(scatole(), Testi{erroreFile()});
+      EXPECT_FALSE(f->schema.esiste());
+      EXPECT_EQ(f->windowTitle(), Titolo);
+    }
+  }
+}
+
+// What the user reads in the dialogs' filter list: the description alone.
+TEST(DialoghiFile, IlFiltroMostraLaSolaDescrizione) {
+  const std::pair<bool, QString> casi[] = {{false, QStringLiteral("File Tessaro(*.tes;*.TES)")},
+                                           {true, QStringLiteral("File Tessaro *.tes")}};
+  for (const auto& [salva, atteso] : casi) {
+    QFileDialog d;
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    impostaDialogoFile(d, salva, QStringLiteral("t"),
+                       salva ? filtroDialogo(testi::DescrizioneSalva, testi::ModelliSalva)
+                             : filtroDialogo(testi::DescrizioneApri, testi::ModelliApri),
+                       QDir::tempPath(), QString());
+    const auto* tipi = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(tipi, nullptr);
+    EXPECT_EQ(tipi->itemText(0), atteso);
+  }
 }
 
 }  // namespace

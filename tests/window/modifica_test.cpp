@@ -189,6 +189,11 @@ TEST_F(Modifica, ClicVeriConQTest) {
   const QPoint centro = f->Peri->inPixel(2.5, 1.5);
   QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, centro);
   EXPECT_EQ(cella(1, 2), CellaNera);
+  // A double click, delivered as the system delivers it, is one click.
+  const int storia = f->storia.NumStoria;
+  QTest::mouseDClick(f->windowHandle(), Qt::LeftButton, {}, f->Peri->mapTo(f.get(), f->Peri->inPixel(2.5, 2.5)));
+  EXPECT_EQ(cella(2, 2), CellaNera);
+  EXPECT_EQ(f->storia.NumStoria, storia + 3);
   f->Tlb1_ButtonClick(QStringLiteral("a3"));
   QTest::mouseClick(f->Peri, Qt::LeftButton, Qt::NoModifier, f->Peri->inPixel(0.5, 3.5));
   QApplication::setActiveWindow(f.get());

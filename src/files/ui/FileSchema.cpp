@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <climits>
 #include <optional>
+#include <utility>
 
 #include "app/Form0g.h"
 #include "files/FileTes.h"
@@ -17,6 +18,7 @@
 #include "platform/Testi.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
+#include "platform/ToolBar.h"
 
 namespace tessaro {
 
@@ -94,7 +96,13 @@ bool Form0g::schemaHaUnFile() const {
   return !NomeFile.isEmpty() && windowTitle() == testi::Titolo + NomeFile;
 }
 
-void Form0g::menuApri_Click() {
+void Form0g::menuApri_Click() { apriSchema(QString()); }
+
+void Form0g::apriFileIniziale() {
+  if (!FileIniziale.isEmpty()) apriSchema(std::exchange(FileIniziale, QString()));
+}
+
+void Form0g::apriSchema(const QString& nome) {
   if (Occupato > 0) return;
   int risposta = 0;
   if (Modificato == 1) {
@@ -106,8 +114,9 @@ void Form0g::menuApri_Click() {
   const auto annulla = [this, risposta] {
     if (risposta == msg::AnsNo) Modificato = 1;
   };
+  for (int i = 0; i <= 12; ++i) Tlb1->setValue(QStringLiteral("a%1").arg(i), 0);
 
-  const QString scelto = DialogoApri(testi::DescrizioneApri, testi::ModelliApri);
+  const QString scelto = nome.isEmpty() ? DialogoApri(testi::DescrizioneApri, testi::ModelliApri) : nome;
   if (scelto.isEmpty()) {
     annulla();
     return;
@@ -191,7 +200,11 @@ bool Form0g::salvaSu(const QString& nome) {
 }
 
 int Form0g::chiediSalvataggio() {
-  const int r = env_.msgBox(this, testi::domandaSalvataggio(NomeFile), msg::YesNoCancel | msg::Critical,
+  // The unsaved work is what the caption names: after "Nuovo..." the new
+  // Schema, "(nuovo file)", not the file opened before it.
+  const QString didascalia = windowTitle();
+  const QString nome = didascalia.startsWith(testi::Titolo) ? didascalia.mid(testi::Titolo.size()) : NomeFile;
+  const int r = env_.msgBox(this, testi::domandaSalvataggio(nome), msg::YesNoCancel | msg::Critical,
                             testi::Attenzione);
   if (r == msg::AnsYes) {
     Salvacome_Click();  // the dialog always shows, even when the file has a name
