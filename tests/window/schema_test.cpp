@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -40,8 +41,15 @@ TEST_F(NuovoSchemaTest, SoloCifreEInvioSpostaIlFuoco) {
     QTest::keyClicks(a.Text1, QStringLiteral("1a5"));
     EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
     EXPECT_EQ(env->beeps, 1);
+    // Ctrl+V and Esc type characters too: no paste, no closing.
+    QApplication::clipboard()->setText(QStringLiteral("7"));
+    QTest::sendKeyEvent(QTest::Click, a.Text1, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+    QTest::keyClick(a.Text1, Qt::Key_Escape);
+    EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_EQ(env->beeps, 3);
     QTest::keyClick(a.Text1, Qt::Key_Return);
-    EXPECT_EQ(env->beeps, 2);  // Enter is no digit either
+    EXPECT_EQ(env->beeps, 4);  // Enter is no digit either
     EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
     EXPECT_TRUE(a.Text2->hasFocus());
     // Enter in an empty box leaves the focus there.
