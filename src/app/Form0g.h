@@ -213,7 +213,9 @@ class Form0g : public QMainWindow {
   ArchivioDizionari Archivio;
   IndiceAnagrammi IndiceAnagrammiBase;
   std::array<IndiceRicerca, NumSlot> IndiciRicerca;
-  std::int16_t NumRisultati = 0;
+  // Lines of the last result list: 32 bits, since an extended search can
+  // list more than 32767.
+  int NumRisultati = 0;
   // Suggestions listed by the last spelling check.
   std::int16_t NumSuggerimentiParola = 0;
   std::vector<Casella> Toccate;  // RigheToccate / ColToccate of the last undo, redo or revert

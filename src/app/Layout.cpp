@@ -25,6 +25,15 @@ QFont fontDi(const QString& nome, double punti = 0) {
   if (punti > 0) f.setPointSizeF(punti);
   return f;
 }
+
+// The result list aligns free-head lines with blanks: whatever "Courier"
+// resolves to on this system, it must be a fixed-pitch font.
+QFont fontFisso(const QString& nome, double punti = 0) {
+  QFont f = fontDi(nome, punti);
+  f.setStyleHint(QFont::TypeWriter);
+  f.setFixedPitch(true);
+  return f;
+}
 }  // namespace
 
 void Form0g::disponi() {
@@ -68,11 +77,11 @@ void Form0g::disponi() {
 
   // 8. Fonts by screen.
   if (SchermoPiccolo) {
-    Lists->setFont(fontDi(QStringLiteral("Courier New"), 8));
+    Lists->setFont(fontFisso(QStringLiteral("Courier New"), 8));
     Label1->setFont(fontDi(QStringLiteral("MS Serif")));
     Label3->setFont(fontDi(QStringLiteral("MS Serif")));
   } else {
-    Lists->setFont(fontDi(QStringLiteral("Courier")));
+    Lists->setFont(fontFisso(QStringLiteral("Courier")));
     Label1->setFont(fontDi(QStringLiteral("MS Sans Serif")));
     Label3->setFont(fontDi(QStringLiteral("MS Sans Serif")));
   }

@@ -36,6 +36,8 @@ int bitVocale(char c) {
 
 }  // namespace
 
+char letteraVoce(char32_t c) { return lettera(c); }
+
 bool eUtf8Valido(std::string_view testo) {
   std::size_t i = 0;
   char32_t c = 0;

@@ -4,7 +4,7 @@
 #include "search/Incrocio.h"
 
 #include "schema/Schema.h"
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 #include "search/Richiesta.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +105,28 @@ TEST_F(Incrocio, CaSulBordoELunghezzaLibera) {
   EXPECT_EQ(prova("C?R?A", true), 5);
   EXPECT_EQ(prova("C?N?A", true), 0);
   EXPECT_EQ(prova("CAN??", true), 4);
+}
+
+// A dictionary switched on or off at the yield before a letter counts from
+// that letter on, through the index and by walking.
+TEST_F(Incrocio, DizionarioCambiatoDuranteIlTest) {
+  aggiungi(1, {"CAN", "CEN", "ZZZZ"});
+  aggiungi(2, {"DAN", "DEN", "YAN", "YEN", "ZZZZ"});
+  ModelliIncrocio m;
+  m.ModelloRiga = "#AN";
+  m.ModelloColonna = "#EN";
+  for (const bool primaAcceso : {true, false}) {
+    bool acceso = primaAcceso;
+    attivi_[1].attivo = [&] { return acceso; };
+    const auto cambiaAllaM = [&](char x) {
+      if (x == 'M') acceso = !primaAcceso;
+    };
+    const Righe attese = primaAcceso ? Righe{"C", "D"} : Righe{"C", "Y"};
+    Cedi c1, c2;
+    EXPECT_EQ(incrocio(m, false, false, attivi_, c1, cambiaAllaM).voci, attese);
+    acceso = primaAcceso;
+    EXPECT_EQ(incrocioPercorrendo(m, false, false, attivi_, c2, cambiaAllaM).voci, attese);
+  }
 }
 
 TEST_F(Incrocio, ModelliRifiutatiNonDannoLettere) {

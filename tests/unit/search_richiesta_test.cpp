@@ -1,6 +1,6 @@
 #include "search/Richiesta.h"
 
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 
 #include <gtest/gtest.h>
 

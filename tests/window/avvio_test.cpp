@@ -18,6 +18,9 @@ TEST_F(Avvio, FinestraComeAppenaCaricata) {
   EXPECT_TRUE(f->Label0->isVisible() && !f->Peri->isVisible());
   EXPECT_EQ(f->cursor().shape(), Qt::WaitCursor);
   EXPECT_EQ(f->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 128));
+  // The result list asks for a fixed pitch, whatever "Courier" is here.
+  const QFont lista = f->Lists->font();
+  EXPECT_TRUE(lista.fixedPitch() && lista.styleHint() == QFont::TypeWriter && QFontInfo(lista).fixedPitch());
 }
 
 TEST_F(Avvio, BottoniTuttiDisabilitatiConLeLoroDescrizioni) {

@@ -264,7 +264,7 @@ TEST_F(FileRotti, OgniFormaRifiutataDaIlMessaggioELasciaLoSchema) {
       {"colonne non numeriche", "2,x\r\n\"CA?\"\r\n\"???\"\r\n"},
       {"troppe colonne", "2,36\r\n"},
       {"riga mancante", "2,3\r\n\"CA?\"\r\n"},
-      {"minuscole", "2,3\r\n\"ca?\"\r\n\"???\"\r\n"},
+      {"cifre", "2,3\r\n\"c1?\"\r\n\"???\"\r\n"},
       {"oltre il limite di grandezza", troppoGrande},
       {"assente", "-"},
       {"cartella", "-"},

@@ -127,6 +127,13 @@ TEST_F(Incrocio, DizionarioSpentoNonConta) {
   f->Stb1_PanelClick(12);
   clic(1, 0);
   EXPECT_EQ(righe(), Testi{"I"});
+  // Switched off at the first letter: the letters still to try do without it.
+  env->aOgniCessione = [&] {
+    if (p(2) == QStringLiteral(" incrocio A ") && f->Stb1->isEnabled(12)) f->Stb1_PanelClick(12);
+  };
+  clic(1, 0);
+  env->aOgniCessione = nullptr;
+  EXPECT_EQ(p(2), QStringLiteral(" nessuno "));
 }
 
 TEST_F(Incrocio, InterruzioneTieneLeLettereTrovate) {

@@ -219,6 +219,8 @@ TEST_F(Visore, ClicETastiDuranteIlRiempimento) {
     int cessioni = 0;
     env->aOgniCessione = [&] {
       if (++cessioni != 2) return;
+      // The count shows the entries read so far.
+      EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 511"));
       // The list of dictionaries is off while the entries are read; the box
       // takes the typing.
       EXPECT_FALSE(v.List1->isEnabled());

@@ -1,6 +1,7 @@
-// Builds a dictionary in memory from a list of lines, with the letter index
-// and the order flag the loader gives a file with the same lines. Used by the
-// tests and the benchmarks, which write their own small dictionaries.
+// Helpers of the tests and the benchmarks, not of the program: builds a
+// dictionary in memory from a list of lines, with the letter index and the
+// order flag the loader gives a file with the same lines, and a synthetic
+// word list.
 #pragma once
 
 #include "dict/Dizionario.h"

@@ -1,4 +1,4 @@
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 
 #include <algorithm>
 #include <cstddef>
