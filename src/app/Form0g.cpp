@@ -124,6 +124,7 @@ void Form0g::costruisciMenu() {
   menuAiuto = menuBar()->addMenu(QStringLiteral("Aiuto"));
   AiutoF1 = voce(menuAiuto, QStringLiteral("Istruzioni generali"));
   AiutoF1->setShortcut(QKeySequence(Qt::Key_F1));
+  costruisciMenuDefinizioni();
 
   // A checkable item's own toggle is undone: the handlers decide the mark.
   auto collega = [this](QAction* a, void (Form0g::*h)()) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "clues/Definizioni.h"
 #include "dict/CaricaDizionari.h"
 #include "history/Storia.h"
 #include "platform/lingua/MotoreLinguistico.h"
@@ -34,6 +35,7 @@ class QTimer;
 namespace tessaro {
 
 class Environment;
+class FinestraDefinizioni;
 class ListBox;
 class PictureBox;
 class StatusBar;
@@ -300,6 +302,42 @@ class Form0g : public QMainWindow {
   void apriSchema(const QString& nome);
   bool salvaSu(const QString& nome);
   bool schemaHaUnFile() const;
+
+  // ---- clues, export, printing and ipuz (src/clues/ui/)
+ public:
+  // Adds "Definizioni" (F4) to "Visualizza" and "Importa ipuz...",
+  // "Esporta" and "Stampa..." (Ctrl+P) to "File".
+  void costruisciMenuDefinizioni();
+  void Definizioni_Click();
+  void ImportaIpuz_Click();
+  void EsportaPdf_Click();
+  void EsportaSvg_Click();
+  void EsportaPng_Click();
+  void EsportaIpuz_Click();
+  void Stampa_Click();
+  // Run after every full redraw: the clues' numbers and the Definizioni
+  // window follow the grid.
+  void grigliaDisegnata();
+  // A Schema replaces the old one: no clues until its .def is read.
+  void azzeraDefinizioni();
+  // After a file has been opened: the clues of the .def beside it.
+  void leggiDefinizioniAccanto(const QString& nomeTes);
+  Definizioni definizioni;
+  // A .def found damaged when its Schema was opened: kept as it is until
+  // there are clues to save in its place.
+  QString DefDanneggiato;
+  QAction* menuDefinizioni = nullptr;
+  QAction* ImportaIpuz = nullptr;
+  QMenu* menuEsporta = nullptr;
+  QAction* EsportaPdf = nullptr;
+  QAction* EsportaSvg = nullptr;
+  QAction* EsportaPng = nullptr;
+  QAction* EsportaIpuz = nullptr;
+  QAction* menuStampa = nullptr;
+  FinestraDefinizioni* finestraDefinizioni = nullptr;
+
+ private:
+  void esporta(int formato);
 
   // ---- exit and help (src/app/Uscita.cpp)
  public:

@@ -13,8 +13,16 @@ char minuscola(char c) {
 
 }  // namespace
 
-SlotDizionari assegnaSlot(const std::vector<std::string>& nomiDiz,
+SlotDizionari assegnaSlot(const std::vector<std::string>& nomiElencati,
                           const std::vector<std::string>& nomiDic) {
+  // The shipped enclitici.diz (verbs with pronouns) comes right after the
+  // shipped nomi.diz, though it sorts before it; every other name keeps its
+  // place in the listing.
+  std::vector<std::string> nomiDiz = nomiElencati;
+  auto nomi = std::find(nomiDiz.begin(), nomiDiz.end(), NomeNomi);
+  auto enclitici = std::find(nomiDiz.begin(), nomiDiz.end(), NomeEnclitici);
+  if (nomi != nomiDiz.end() && enclitici != nomiDiz.end() && enclitici < nomi)
+    std::rotate(enclitici, enclitici + 1, nomi + 1);
   SlotDizionari s;
   s.DizCont = 1;
   for (const std::string& n : nomiDiz) {

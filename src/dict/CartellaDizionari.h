@@ -14,6 +14,9 @@
 namespace tessaro {
 
 inline constexpr std::string_view NomeBase = "base.diz";
+// The other shipped dictionaries: proper names, and verbs with pronouns.
+inline constexpr std::string_view NomeNomi = "nomi.diz";
+inline constexpr std::string_view NomeEnclitici = "enclitici.diz";
 inline constexpr int UltimoSlot = NumSlot - 1;  // slot 7
 
 // The names of the folder's dictionaries by slot (empty = slot unused) and
@@ -25,7 +28,8 @@ struct SlotDizionari {
 
 // Slot assignment from the two listings, each already in listing order:
 // "base.diz" (exactly, in lower case) goes to slot 1 and does not raise
-// DizCont; every other ".diz" name goes to DizCont + 1; then the ".dic" names.
+// DizCont; every other ".diz" name goes to DizCont + 1, with "enclitici.diz"
+// moved right after "nomi.diz" when both are there; then the ".dic" names.
 // With no ".diz" at all slot 1 stays empty. Names past slot 7 are ignored.
 SlotDizionari assegnaSlot(const std::vector<std::string>& nomiDiz,
                           const std::vector<std::string>& nomiDic);

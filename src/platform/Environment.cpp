@@ -41,9 +41,11 @@ void impostaDialogoFile(QFileDialog& d, bool salva, const QString& titolo, const
                         const QString& cartella, const QString& nomeIniziale) {
   d.setWindowTitle(titolo);
   d.setNameFilter(filtro);
-  // The description already names its patterns ("File Tessaro(*.tes;*.TES)"):
-  // Qt's own copy of them after it would show them twice.
-  d.setOption(QFileDialog::HideNameFilterDetails);
+  // A description that already names its patterns ("File Tessaro(*.tes;*.TES)")
+  // is shown alone: Qt's own copy of them after it would show them twice.
+  const qsizetype modelli = filtro.lastIndexOf(QStringLiteral(" ("));
+  if (modelli > 0 && filtro.left(modelli).contains(QLatin1Char('*')))
+    d.setOption(QFileDialog::HideNameFilterDetails);
   d.setDirectory(cartella);
   if (!salva) {
     d.setFileMode(QFileDialog::ExistingFile);

@@ -33,6 +33,11 @@ TEST(ScansioneCartella, NomiNelleSlot) {
       // base.diz sorts after the others but still gets slot 1; past slot 7 nothing.
       {"oltre la settima", {"b.diz", "c.diz", "d.diz", "e.diz", "f.diz", "g.diz", "h.diz", "i.dic", "base.diz"},
        {"base.diz", "b.diz", "c.diz", "d.diz", "e.diz", "f.diz", "g.diz", "7"}},
+      // The shipped enclitici.diz follows nomi.diz; the others keep their place.
+      {"enclitici dopo nomi", {"base.diz", "enclitici.diz", "mie.diz", "nomi.diz", "x.diz", "a.dic"},
+       {"base.diz", "mie.diz", "nomi.diz", "enclitici.diz", "x.diz", "a.dic", "", "6"}},
+      {"enclitici senza nomi", {"base.diz", "enclitici.diz", "mie.diz"},
+       {"base.diz", "enclitici.diz", "mie.diz", "", "", "", "", "3"}},
       {"senza .diz la slot 1 resta vuota", {"a.dic", "b.dic"}, {"", "a.dic", "b.dic", "", "", "", "", "3"}},
       {"cartella vuota", {}, {"", "", "", "", "", "", "", "1"}},
   };

@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 #include "ContenitoreDiz.h"
+#include "clues/Ipuz.h"
 #include "dict/CaricaDizionari.h"
+#include "files/FileTes.h"
 
 namespace tessaro {
 namespace {
@@ -237,6 +239,64 @@ TEST_F(ToolComandi, RichiestaErrataEUsoErrato) {
   casi.push_back({{"unpack", p("rotto.diz"), p("o.txt")}, 2, "", "file troppo corto"});
   verifica(casi);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "x.dic"));
+}
+
+TEST_F(ToolComandi, CoperturaDiUnaLista) {
+  const std::string B = p("base.diz"), A = p("altro.dic");
+  // Accents fold as in the dictionaries; a word of one letter is no entry.
+  crea("l.txt", "# frequenti\ncasa\ncase\nCASO\nc\xC3\xA0ne\n\xC3\xA0\npane\nzebra\n");
+  crea("tutte.txt", "cane\nCasa\n");
+  crea("case.txt", "case\n");
+  verifica({
+      {{"copertura", p("l.txt"), B, A}, 1, "CASO\n\xC3\xA0\nzebra\ncoperte: 4 di 7 (57,1 %)\n", ""},
+      {{"copertura", p("tutte.txt"), B}, 0, "coperte: 2 di 2 (100,0 %)\n", ""},
+      // Vowel groups stand for their vowels in the first dictionary only.
+      {{"copertura", p("case.txt"), p("uno.diz"), B}, 1, "case\ncoperte: 0 di 1 (0,0 %)\n", ""},
+      {{"copertura", p("l.txt")}, 2, "", "uso: tessaro-diz copertura LISTA DIZ..."},
+      {{"copertura", p("manca.txt"), B}, 2, "", "impossibile leggere"},
+  });
+}
+
+// importa and esporta: the files they write, their refusals with the
+// window's messages, and the exit codes.
+TEST_F(ToolComandi, ImportaEdEsporta) {
+  crea("mini.ipuz", R"({"kind":["http://ipuz.org/crossword#1"],"dimensions":{"width":3,"height":2},
+    "puzzle":[[1,2,"#"],[3,0,0]],"solution":[["R","E","#"],["A","R","E"]],
+    "clues":{"Across":[[1,"Dio egizio"],[3,"Superficie"]],"Down":[[1,"Sovrano"],[2,"Epoca"]]}})");
+  crea("grande.ipuz", R"({"kind":["http://ipuz.org/crossword#1"],"dimensions":{"width":10,"height":26}})");
+  crea("rotto.tes", "2,3\r\n\"CA\"\r\n");
+  crea("danneggiato.tes", "2,2\r\n\"??\"\r\n\"??\"\r\n");
+  crea("danneggiato.def", "O 1 1 1 testo\nO uno\n");
+  verifica({
+      {{"importa", p("mini.ipuz"), "-o", p("mini.tes")}, 0, "", ""},
+      {{"importa", p("grande.ipuz"), "-o", p("grande.tes")}, 1, "",
+       "Impossibile importare il file " + p("grande.ipuz") +
+           ": lo schema \xC3\xA8 di 26 righe e 10 colonne, Tessaro ne ammette da 2 a 25 righe e da 2 a 35 colonne.\n"},
+      {{"importa", p("mini.ipuz")}, 2, "", "uso: tessaro-diz importa"},
+      {{"esporta", "--formato", "ipuz", "--titolo", "Mini", "-o", p("di nuovo.ipuz"), p("mini.tes")}, 0, "", ""},
+      {{"esporta", "--formato", "pdf", "--soluzione", "--carta", "Letter", "-o", p("mini.pdf"), p("mini.tes")}, 0, "", ""},
+      {{"esporta", "--formato", "doc", "-o", p("x.doc"), p("mini.tes")}, 2, "", "uso: tessaro-diz esporta"},
+      {{"esporta", "--formato", "svg", "-o", p("x.svg"), p("rotto.tes")}, 1, "", std::string(MsgErroreFile) + "\n"},
+      {{"esporta", "--formato", "png", "-o", p("x.png"), p("danneggiato.tes")}, 1, "",
+       "tessaro-diz: " + p("danneggiato.def") + ": riga 2: non \xC3\xA8 nella forma \"O numero riga colonna testo\"\n"},
+  });
+  std::string t;
+  ASSERT_TRUE(leggiFileIntero(dir_ / "mini.tes", t));
+  EXPECT_EQ(t, "2,3\r\n\"RE\x10\"\r\n\"ARE\"\r\n");
+  ASSERT_TRUE(leggiFileIntero(dir_ / "mini.def", t));
+  EXPECT_EQ(t, "# Tessaro - definizioni: verso (O/V), numero, riga, colonna, testo\n"
+               "O 1 1 1 Dio egizio\nO 3 2 1 Superficie\nV 1 1 1 Sovrano\nV 2 1 2 Epoca\n");
+  // Back through ipuz: the same grid, clues and the title given.
+  std::string prima, dopo;
+  ASSERT_TRUE(leggiFileIntero(dir_ / "mini.ipuz", prima) && leggiFileIntero(dir_ / "di nuovo.ipuz", dopo));
+  const LetturaIpuz a = leggiIpuz(prima), b = leggiIpuz(dopo);
+  ASSERT_TRUE(a && b);
+  EXPECT_EQ(b.cruciverba->schema.Griglia, a.cruciverba->schema.Griglia);
+  EXPECT_EQ(b.cruciverba->definizioni, a.cruciverba->definizioni);
+  EXPECT_EQ(b.cruciverba->titolo, "Mini");
+  ASSERT_TRUE(leggiFileIntero(dir_ / "mini.pdf", t));
+  EXPECT_TRUE(t.starts_with("%PDF"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "grande.tes") || std::filesystem::exists(dir_ / "x.png"));
 }
 
 }  // namespace

@@ -389,20 +389,25 @@ TEST_F(FileSchemaTest, IlFileDellaRigaDiComandoSiApreDopoIDizionari) {
   }
 }
 
-// What the user reads in the dialogs' filter list: the description alone.
-TEST(DialoghiFile, IlFiltroMostraLaSolaDescrizione) {
-  const std::pair<bool, QString> casi[] = {{false, QStringLiteral("File Tessaro(*.tes;*.TES)")},
-                                           {true, QStringLiteral("File Tessaro *.tes")}};
-  for (const auto& [salva, atteso] : casi) {
+// What the user reads in the dialogs' filter list: a description that names
+// its patterns alone, any other with Qt's list of them.
+TEST(DialoghiFile, IlFiltroNonRipeteIModelli) {
+  const struct {
+    bool salva;
+    QString descrizione, modelli, mostrato;
+  } casi[] = {
+      {false, testi::DescrizioneApri, testi::ModelliApri, QStringLiteral("File Tessaro(*.tes;*.TES)")},
+      {true, testi::DescrizioneSalva, testi::ModelliSalva, QStringLiteral("File Tessaro *.tes")},
+      {true, QStringLiteral("Documento PDF"), QStringLiteral("*.pdf"), QStringLiteral("Documento PDF (*.pdf)")},
+  };
+  for (const auto& c : casi) {
     QFileDialog d;
     d.setOption(QFileDialog::DontUseNativeDialog);
-    impostaDialogoFile(d, salva, QStringLiteral("t"),
-                       salva ? filtroDialogo(testi::DescrizioneSalva, testi::ModelliSalva)
-                             : filtroDialogo(testi::DescrizioneApri, testi::ModelliApri),
-                       QDir::tempPath(), QString());
+    impostaDialogoFile(d, c.salva, QStringLiteral("t"), filtroDialogo(c.descrizione, c.modelli), QDir::tempPath(),
+                       QString());
     const auto* tipi = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     ASSERT_NE(tipi, nullptr);
-    EXPECT_EQ(tipi->itemText(0), atteso);
+    EXPECT_EQ(tipi->itemText(0), c.mostrato);
   }
 }
 

@@ -37,6 +37,10 @@ inline constexpr std::string_view UsoCheck = "tessaro-diz check FILE";
 inline constexpr std::string_view UsoCerca = "tessaro-diz cerca [--estesa] [--max N] RICHIESTA DIZ...";
 inline constexpr std::string_view UsoIncrocio = "tessaro-diz incrocio [--libera] [--vocali] RIGA COLONNA DIZ...";
 inline constexpr std::string_view UsoAnagrammi = "tessaro-diz anagrammi PAROLA BASE";
+inline constexpr std::string_view UsoCopertura = "tessaro-diz copertura LISTA DIZ...";
+inline constexpr std::string_view UsoImporta = "tessaro-diz importa IN.ipuz -o OUT.tes";
+inline constexpr std::string_view UsoEsporta =
+    "tessaro-diz esporta --formato ipuz|pdf|svg|png [--soluzione] [--titolo TITOLO] [--carta A4|Letter] -o OUT SCHEMA.tes";
 
 int comandoBuild(Argomenti args);
 int comandoUnpack(Argomenti args);
@@ -48,6 +52,16 @@ int comandoCheck(Argomenti args);
 int comandoCerca(Argomenti args);
 int comandoIncrocio(Argomenti args);
 int comandoAnagrammi(Argomenti args);
+// The words of a list that no dictionary holds, then "coperte: N di M (P %)";
+// exits with EsitoProblemi when some word is not covered.
+int comandoCopertura(Argomenti args);
+// A crossword between Tessaro and the outside: importa writes OUT.tes and
+// OUT.def from an ipuz file (1 with the window's message for a file it
+// refuses); esporta writes what the window's "Esporta" writes, reading the
+// Schema's .def when there is one (1 for a Schema file the window refuses or
+// a damaged .def).
+int comandoImporta(Argomenti args);
+int comandoEsporta(Argomenti args);
 
 // Prints "tessaro-diz: <messaggio>" on stderr and returns EsitoErrore.
 int errore(std::string_view messaggio);

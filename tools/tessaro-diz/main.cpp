@@ -1,5 +1,6 @@
 // tessaro-diz: builds, unpacks and checks the program's dictionaries, and
-// answers searches, crossing tests and anagrams from the command line.
+// answers searches, crossing tests and anagrams from the command line, and
+// imports and exports crosswords.
 #include "Comandi.h"
 
 #include <cstdio>
@@ -16,6 +17,9 @@ constexpr Comando Tabella[] = {
     {"cerca", UsoCerca, comandoCerca},
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
+    {"copertura", UsoCopertura, comandoCopertura},
+    {"importa", UsoImporta, comandoImporta},
+    {"esporta", UsoEsporta, comandoEsporta},
 };
 
 int usoGenerale() {

@@ -2,7 +2,11 @@
 
 #include "dict/Utf8.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <map>
+#include <tuple>
 #include <set>
 #include <sstream>
 
@@ -159,77 +163,115 @@ bool leggiAffissi(std::string_view testo, Affissi& a, std::string& errore) {
   return true;
 }
 
-// A suffix rule attaches pronouns when its ending is a chain of pronouns,
-// alone or after another suffix rule's ending with the same strip, and its
-// flag is a pronoun flag: one with such rules for at least three unambiguous
-// pronouns, or made of such rules only. The flag test keeps ordinary
-// inflections whose ending merely looks like one (PARLAVI, imperfect, beside
-// PARLA + VI). In a flag that mixes both (the -IRE verbs), a lone VI, TI or SI
-// counts as a pronoun only where the same flag also attaches an unambiguous
-// pronoun to the same ending (SENTITEVI beside SENTITECI, but not SENTIVI).
+// A suffix rule attaches pronouns when its ending is a chain of pronouns
+// after a stem that is itself a form of the word: nothing (the root less the
+// strip) or the ending of another suffix rule with the same strip (PARLIAMO +
+// CI). The chain is the shortest one with such a stem (PARLATE + MELO, not
+// PARLA + TEMELO). An ending only looks like one in ordinary inflections
+// (VENNE, FACEVI, PARLAVI, SENTIVI), so the rule must also have pronoun
+// siblings: in its own flag, with the same strip and stem, endings for at
+// least three different unambiguous final pronouns (GENERA + LE beside GENERA
+// + MI, + LO, + CI); or its stem is itself a pronoun ending of the flag
+// (PARLATOLE + CI); or the flag is made only of pronoun rules (PARLANTESI,
+// PARLANTISI).
 void segnaEnclitiche(Affissi& a) {
-  std::set<std::pair<std::u32string, std::u32string>> finali;  // (strip, ending)
+  constexpr std::size_t MinFratelli = 3;
+  using Coppia = std::pair<std::u32string, std::u32string>;  // (strip, ending)
+  std::set<Coppia> finali;
   for (const Regola& r : a.regole)
     if (!r.prefisso) finali.insert({r.togli, r.aggiungi});
+  // The length of the shortest chain ending the rule's ending after a stem
+  // that is a form; 0 if none.
+  auto catenaBreve = [&](const Regola& r) -> std::size_t {
+    std::vector<std::size_t> lunghezze;
+    catene(r.aggiungi, 1, 0, true, lunghezze);
+    std::sort(lunghezze.begin(), lunghezze.end());
+    for (std::size_t l : lunghezze) {
+      std::u32string resto = r.aggiungi.substr(0, r.aggiungi.size() - l);
+      if (resto.empty()) return l;
+      // A doubled pronoun follows only a short imperative: CONDUCE + SSI is
+      // the subjunctive CONDUCESSI.
+      const bool doppia = l >= 2 && r.aggiungi[resto.size()] == r.aggiungi[resto.size() + 1];
+      if (!doppia && finali.count({r.togli, resto}) > 0) return l;
+    }
+    return 0;
+  };
+  auto stelo = [](const Regola& r, std::size_t l) { return r.aggiungi.substr(0, r.aggiungi.size() - l); };
+  auto coda = [](const Regola& r, std::size_t l) { return std::u32string_view(r.aggiungi).substr(r.aggiungi.size() - l); };
+  // Siblings are counted apart for doubled chains (FA + MMI, FA + LLO):
+  // FA + CEVI beside them is the imperfect FACEVI. GLI never doubles and
+  // joins the doubled ones where there are some (FA + GLI).
+  using Gruppo = std::tuple<std::u32string, std::u32string, bool>;  // (strip, stem, doubled)
   for (std::size_t f = 0; f < 256; ++f) {
-    std::set<std::pair<std::u32string, std::u32string>> delFlag;
-    for (std::size_t i : a.perFlag[f])
-      if (!a.regole[i].prefisso) delFlag.insert({a.regole[i].togli, a.regole[i].aggiungi});
-    // The pronoun chain the rule attaches, or an empty string.
-    auto catena = [&](const Regola& r, bool debole) -> std::u32string {
-      std::vector<std::size_t> lunghezze;
-      catene(r.aggiungi, 1, 0, true, lunghezze);
-      for (std::size_t l : lunghezze) {
-        std::u32string resto = r.aggiungi.substr(0, r.aggiungi.size() - l);
-        std::u32string c = r.aggiungi.substr(r.aggiungi.size() - l);
-        if (!resto.empty() && finali.count({r.togli, resto}) == 0) continue;
-        bool doppia = c.size() == 3;
-        std::u32string_view semplice = std::u32string_view(c).substr(doppia ? 1 : 0);
-        bool ambigua = c.size() <= 3 && (semplice == U"vi" || semplice == U"ti" || semplice == U"si");
-        if (ambigua && !debole) {
-          bool compagna = false;
-          for (std::u32string_view u : Inequivocabili) {
-            std::u32string altra = resto;
-            if (doppia && u.front() != U'g') altra += u.front();
-            altra += u;
-            if (delFlag.count({r.togli, altra}) > 0) compagna = true;
-          }
-          if (!compagna) continue;
-        }
-        return c;
-      }
-      return {};
+    std::vector<std::size_t> breve(a.perFlag[f].size());
+    std::set<Coppia> doppie;
+    for (std::size_t k = 0; k < a.perFlag[f].size(); ++k) {
+      const Regola& r = a.regole[a.perFlag[f][k]];
+      if (r.prefisso) continue;
+      breve[k] = catenaBreve(r);
+      const std::u32string_view c = coda(r, breve[k]);
+      if (c.size() >= 2 && c[0] == c[1]) doppie.insert({r.togli, stelo(r, breve[k])});
+    }
+    auto gruppo = [&](const Regola& r, std::size_t l) {
+      const std::u32string_view c = coda(r, l);
+      Coppia chiave{r.togli, stelo(r, l)};
+      const bool doppia = (c.size() >= 2 && c[0] == c[1]) || (c.starts_with(U"gli") && doppie.count(chiave) > 0);
+      // The stems of one participle share their siblings (RIUNITI + NE
+      // beside RIUNITA + MI, + CI, + LO).
+      if (!chiave.second.empty() && std::u32string_view(U"aeio").find(chiave.second.back()) != std::u32string_view::npos)
+        chiave.second.pop_back();
+      return Gruppo{chiave.first, chiave.second, doppia};
     };
-    std::set<std::u32string> visti;
-    std::size_t suffissi = 0, attaccano = 0;
-    for (std::size_t i : a.perFlag[f]) {
-      const Regola& r = a.regole[i];
+    std::map<Gruppo, std::set<std::u32string_view>> fratelli;
+    std::size_t suffissi = 0, catenate = 0;
+    for (std::size_t k = 0; k < a.perFlag[f].size(); ++k) {
+      const Regola& r = a.regole[a.perFlag[f][k]];
       if (r.prefisso) continue;
       ++suffissi;
-      if (!catena(r, true).empty()) ++attaccano;
-      std::u32string c = catena(r, false);
+      if (breve[k] == 0) continue;
+      ++catenate;
       for (std::u32string_view p : Inequivocabili)
-        if (!c.empty() && c.ends_with(p)) visti.insert(std::u32string(p));
+        if (std::u32string_view(r.aggiungi).ends_with(p)) fratelli[gruppo(r, breve[k])].insert(p);
     }
-    // Made of pronoun rules only (PARLANTESI, PARLANTISI): all of them count.
-    bool soloPronomi = suffissi > 0 && attaccano == suffissi;
-    if (visti.size() < 3 && !soloPronomi) continue;
-    for (std::size_t i : a.perFlag[f]) {
-      Regola& r = a.regole[i];
-      if (!r.prefisso && !catena(r, soloPronomi).empty()) r.enclitica = true;
+    const bool soloPronomi = suffissi > 0 && catenate == suffissi;
+    std::map<Coppia, std::size_t> pronominali;  // (strip, ending) -> chain length
+    for (std::size_t k = 0; k < a.perFlag[f].size(); ++k) {
+      Regola& r = a.regole[a.perFlag[f][k]];
+      if (r.prefisso || breve[k] == 0) continue;
+      auto it = fratelli.find(gruppo(r, breve[k]));
+      if (soloPronomi || (it != fratelli.end() && it->second.size() >= MinFratelli)) {
+        r.catena = breve[k];
+        pronominali[{r.togli, r.aggiungi}] = r.catena;
+      }
+    }
+    for (std::size_t k = 0; k < a.perFlag[f].size(); ++k) {
+      Regola& r = a.regole[a.perFlag[f][k]];
+      if (r.prefisso || breve[k] == 0) continue;
+      // A chain after a pronoun ending is longer: FACENDOGLI + CI.
+      if (auto it = pronominali.find({r.togli, stelo(r, breve[k])}); it != pronominali.end())
+        r.catena = breve[k] + it->second;
+      // SI or SE: after any stem when the rule attaches pronouns, else only
+      // after another rule's ending (PARLASSI, subjunctive, is no PARLA + SI).
+      const std::size_t l = r.catena > 0 ? r.catena : breve[k];
+      const std::u32string_view c = std::u32string_view(r.aggiungi).substr(r.aggiungi.size() - l);
+      if ((c.ends_with(U"si") || c.starts_with(U"se")) && (r.catena > 0 || l < r.aggiungi.size()))
+        r.catenaSi = l;
     }
   }
 }
 
 namespace {
 
+// Every rule of the flag adds Roman-numeral letters to the word unchanged
+// (the it_IT roots X, XX, C ... with their I, II, IV and X, XL, CX endings).
+// The plural flags (CASA -> CASE, CANE -> CANI) strip a vowel first.
 bool eRomanoCalcola(const Affissi& a, unsigned char flag) {
   static const std::u32string romane = U"ivxlcdm";
   const auto& idx = a.perFlag[flag];
   if (idx.empty()) return false;
   for (std::size_t i : idx) {
     const Regola& r = a.regole[i];
-    if (r.aggiungi.empty()) return false;
+    if (!r.togli.empty() || r.aggiungi.empty()) return false;
     for (char32_t c : r.aggiungi)
       if (romane.find(c) == std::u32string::npos) return false;
   }
@@ -244,7 +286,7 @@ void segnaRomani(Affissi& a) {
 
 void espandiParola(const Affissi& a, std::u32string_view parola, std::string_view flag,
                    std::vector<Forma>& out) {
-  out.push_back({std::u32string(parola), false, false, nullptr});
+  out.push_back({std::u32string(parola), nullptr, nullptr});
   std::vector<const Regola*> suffissi, prefissi;
   for (char fc : flag) {
     auto f = static_cast<unsigned char>(fc);
@@ -261,19 +303,18 @@ void espandiParola(const Affissi& a, std::u32string_view parola, std::string_vie
   std::u32string f1, f2;
   for (const Regola* s : suffissi) {
     if (!applica(*s, parola, f1)) continue;
-    bool rom = a.romano[s->flag];
-    out.push_back({f1, s->enclitica, rom, s});
+    out.push_back({f1, s, nullptr});
     if (!s->incrocio) continue;
     for (const Regola* p : prefissi) {
       // A prefix's condition is tested on the word itself.
       if (!p->incrocio || !condizioneVale(*p, parola) || !f1.starts_with(p->togli)) continue;
       f2 = p->aggiungi;
       f2 += std::u32string_view(f1).substr(p->togli.size());
-      out.push_back({f2, s->enclitica, rom || a.romano[p->flag], s});
+      out.push_back({f2, s, p});
     }
   }
   for (const Regola* p : prefissi)
-    if (applica(*p, parola, f1)) out.push_back({f1, false, a.romano[p->flag], nullptr});
+    if (applica(*p, parola, f1)) out.push_back({f1, nullptr, p});
 }
 
 }  // namespace espandi

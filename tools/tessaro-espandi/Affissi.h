@@ -26,7 +26,12 @@ struct Regola {
     bool qualsiasi = false;
   };
   std::vector<Classe> condizione;
-  bool enclitica = false;    // attaches pronouns: its forms are left out of the base
+  // The length of the pronoun chain the rule attaches (LO of PARLARLO), or 0.
+  std::size_t catena = 0;
+  // The length of a chain with SI or SE the rule attaches after a stem made
+  // by another rule (PARLANTE + SI, PARLAVA + SI) or, when it attaches
+  // pronouns, after any stem (PARLANDO + SI); 0 if none.
+  std::size_t catenaSi = 0;
 };
 
 struct Affissi {
@@ -43,18 +48,18 @@ std::string aUtf8(std::u32string_view s);
 // Reads the affix file (UTF-8). Returns false with a message on failure.
 bool leggiAffissi(std::string_view testo, Affissi& a, std::string& errore);
 
-// Marks the suffix rules that attach enclitic pronouns (see the .cpp).
+// Measures the pronoun chain of the suffix rules that attach enclitic
+// pronouns (see the .cpp).
 void segnaEnclitiche(Affissi& a);
 
 // Marks the flags of Roman numerals.
 void segnaRomani(Affissi& a);
 
-// A form and how it came: flags of the rules used.
+// A form and the rules that made it from the word (none: the word itself).
 struct Forma {
   std::u32string testo;
-  bool enclitica = false;  // made by a pronoun-attaching suffix rule
-  bool romano = false;     // made by a Roman-numeral rule
-  const Regola* suffisso = nullptr;  // the suffix rule used, if any
+  const Regola* suffisso = nullptr;
+  const Regola* prefisso = nullptr;
 };
 
 // The word and its forms. Prefix rules that add an apostrophe (elisions such

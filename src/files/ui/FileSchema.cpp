@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app/Form0g.h"
+#include "clues/ui/DefinizioniAccanto.h"
 #include "files/FileTes.h"
 #include "platform/Environment.h"
 #include "platform/Testi.h"
@@ -149,6 +150,7 @@ void Form0g::apriSchema(const QString& nome) {
   Modo = 9;
   ImageA = ImageV;
   Peri->setMouseIcon(ImageA);
+  leggiDefinizioniAccanto(NomeFile);
 }
 
 void Form0g::Salva_Click() {
@@ -182,6 +184,9 @@ void Form0g::Salvacome_Click() {
 // Writes the Schema through a temporary file that replaces `nome` only once
 // complete, so a failure leaves any earlier file as it was.
 bool Form0g::salvaSu(const QString& nome) {
+  // The clues' file is written whole before the Schema file and put in place after it.
+  DefinizioniAccanto def(*this, nome);
+  if (!def.prepara()) return false;
   const std::string byte = scriviTes(schema);
   const auto lunghezza = static_cast<qint64>(byte.size());
   QSaveFile file(nome);
@@ -194,6 +199,7 @@ bool Form0g::salvaSu(const QString& nome) {
                 testi::TitoloErroreSalvataggio);
     return false;
   }
+  if (!def.conferma()) return false;
   Salvacome->setEnabled(true);
   Modificato = 0;
   return true;

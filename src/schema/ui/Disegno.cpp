@@ -41,6 +41,7 @@ void Form0g::rinfresca() {
     }
   }
   numera();
+  grigliaDisegnata();
 }
 
 void Form0g::numera() {

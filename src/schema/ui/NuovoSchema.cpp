@@ -30,6 +30,7 @@ void Form0g::menuNuovo_Click() {
 
 void Form0g::NuovoSchema() {
   if (Occupato > 0) return;
+  azzeraDefinizioni();
   for (int i = 0; i <= 12; ++i) Tlb1->setValue(QStringLiteral("a%1").arg(i), 0);
   if (schema.Righe == 0 && schema.Colonne == 0) return;
   ImageA = ImageV;
