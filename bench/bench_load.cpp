@@ -41,7 +41,6 @@ class CartellaProva {
     if (ec) return;
     vecchia_ = fs::current_path();
     fs::current_path(dir_);
-    scratch_ = tessaro::cartellaScratch();
     pronta_ = tessaro::creaCartellaScratch(scratch_).empty();
   }
   ~CartellaProva() {
@@ -59,16 +58,19 @@ class CartellaProva {
   bool pronta_ = false;
 };
 
-FunzioneMyfunc caricaDecoder() {
+// MYFUNC, with the scratch folder named to the library.
+FunzioneMyfunc caricaDecoder(const fs::path& scratch) {
   void* lib = ::dlopen((Bin / "libTESSDLL.so").c_str(), RTLD_NOW | RTLD_LOCAL);
   if (lib == nullptr) return nullptr;
+  auto cartella = reinterpret_cast<std::int16_t (*)(const char*)>(::dlsym(lib, "TESSDLL_CARTELLA"));
+  if (cartella == nullptr || cartella(scratch.c_str()) != 0) return nullptr;
   return reinterpret_cast<FunzioneMyfunc>(::dlsym(lib, "MYFUNC"));
 }
 
 void BM_CaricaBaseDiz(benchmark::State& state) {
-  FunzioneMyfunc myfunc = caricaDecoder();
   CartellaProva c;
-  if (myfunc == nullptr || !c.pronta()) {
+  FunzioneMyfunc myfunc = c.pronta() ? caricaDecoder(c.scratch()) : nullptr;
+  if (myfunc == nullptr) {
     state.SkipWithError("manca libTESSDLL.so o base.diz (target TESSDLL e dizionari)");
     return;
   }
@@ -153,9 +155,9 @@ void BM_IndiceStressDic(benchmark::State& state) {
 BENCHMARK(BM_IndiceStressDic)->Unit(benchmark::kMillisecond);
 
 void BM_RiempiVisoreBase(benchmark::State& state) {
-  FunzioneMyfunc myfunc = caricaDecoder();
   CartellaProva c;
-  if (myfunc == nullptr || !c.pronta()) {
+  FunzioneMyfunc myfunc = c.pronta() ? caricaDecoder(c.scratch()) : nullptr;
+  if (myfunc == nullptr) {
     state.SkipWithError("manca libTESSDLL.so o base.diz (target TESSDLL e dizionari)");
     return;
   }

@@ -12,3 +12,12 @@ if(TESSARO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The fuzz targets see the code they test: every library they link is built
+# with coverage for libFuzzer and with the sanitizers, not only the target
+# file (which alone left the fuzzer blind to the code under test).
+if(TESSARO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -42,7 +42,8 @@ std::string_view descrizioneEsito(EsitoDiz e) {
     case EsitoDiz::troppoCorto: return "file troppo corto";
     case EsitoDiz::magicErrato: return "non è un dizionario .diz";
     case EsitoDiz::versioneIgnota: return "versione del formato sconosciuta";
-    case EsitoDiz::troppoGrande: return "lunghezza dichiarata oltre il limite";
+    case EsitoDiz::troppoGrande: return "lunghezza dichiarata oltre il limite di 64 MiB";
+    case EsitoDiz::troppoCompresso: return "lunghezza dichiarata oltre 100 volte il file";
     case EsitoDiz::datiDanneggiati: return "dati compressi danneggiati";
     case EsitoDiz::lunghezzaErrata: return "lunghezza del testo diversa da quella dichiarata";
     case EsitoDiz::checksumErrato: return "checksum del testo errato";
@@ -67,7 +68,7 @@ std::uint32_t crc32(std::string_view dati, std::uint32_t crc) {
 }
 
 std::string codificaDiz(std::string_view testo, int livello) {
-  if (testo.size() > MassimoTestoDiz) throw std::length_error("testo oltre 256 MiB");
+  if (testo.size() > MassimoTestoDiz) throw std::length_error("testo oltre 64 MiB: il dizionario non sarebbe letto");
   std::string out;
   out.append(MagicDiz);
   scrivi(out, VersioneDiz, 2);
@@ -79,6 +80,8 @@ std::string codificaDiz(std::string_view testo, int livello) {
   std::size_t n = ZSTD_compress(out.data() + IntestazioneDiz, limite, testo.data(), testo.size(), livello);
   if (ZSTD_isError(n)) throw std::runtime_error(ZSTD_getErrorName(n));
   out.resize(IntestazioneDiz + n);
+  if (testo.size() > RapportoMassimoDiz * out.size())
+    throw std::length_error("testo compresso oltre 100 volte: il dizionario non sarebbe letto");
   return out;
 }
 
@@ -99,6 +102,7 @@ EsitoDiz decodificaDiz(std::string_view dati, std::string& testo) {
   if (dichiarata == ZSTD_CONTENTSIZE_ERROR || dichiarata == ZSTD_CONTENTSIZE_UNKNOWN)
     return EsitoDiz::datiDanneggiati;
   if (dichiarata != lung) return EsitoDiz::lunghezzaErrata;
+  if (lung > RapportoMassimoDiz * dati.size()) return EsitoDiz::troppoCompresso;
   testo.resize(static_cast<std::size_t>(lung));
   std::size_t n = ZSTD_decompress(testo.data(), testo.size(), z.data(), z.size());
   if (ZSTD_isError(n)) {

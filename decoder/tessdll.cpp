@@ -1,6 +1,7 @@
 // TESSDLL: the decoder library the program loads at run time. MYFUNC(slot)
 // turns the ".diz" dictionary of that slot, in the current directory (the
-// program folder), into plain text in this process's private scratch folder.
+// program folder), into plain text in the private scratch folder the program
+// made and named with TESSDLL_CARTELLA.
 #include "ContenitoreDiz.h"
 
 #include <cerrno>
@@ -15,6 +16,12 @@
 #include "dict/CartellaScratch.h"
 
 namespace {
+
+// The scratch folder named by the program; empty until it is named.
+std::filesystem::path& cartellaScratch() {
+  static std::filesystem::path c;
+  return c;
+}
 
 // Status values of MYFUNC; 0 is success, everything else is > 0.
 enum : std::int16_t {
@@ -54,8 +61,8 @@ std::int16_t decodifica(std::int16_t slot) {
   if (tessaro::decodificaDiz(dati, testo) != tessaro::EsitoDiz::ok) return ContenitoreErrato;
   dati = std::string();
 
-  std::filesystem::path scratch = tessaro::cartellaScratch();
-  if (!tessaro::cartellaPrivata(scratch)) return ScratchInsicuro;
+  const std::filesystem::path& scratch = cartellaScratch();
+  if (scratch.empty() || !tessaro::cartellaPrivata(scratch)) return ScratchInsicuro;
   std::filesystem::path file = scratch / tessaro::senzaEstensione(nome);
   // The folder is ours alone; O_NOFOLLOW still refuses a link put there.
   int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -70,6 +77,20 @@ std::int16_t decodifica(std::int16_t slot) {
 }
 
 }  // namespace
+
+// Names the scratch folder for the following calls of MYFUNC. Returns 0 when
+// the folder is private (ours, 0700, not a link), ScratchInsicuro otherwise
+// (the folder is then forgotten).
+extern "C" __attribute__((visibility("default"))) std::int16_t TESSDLL_CARTELLA(const char* cartella) {
+  try {
+    cartellaScratch().clear();
+    if (cartella == nullptr || !tessaro::cartellaPrivata(cartella)) return ScratchInsicuro;
+    cartellaScratch() = cartella;
+    return Riuscito;
+  } catch (...) {
+    return ScratchInsicuro;
+  }
+}
 
 extern "C" __attribute__((visibility("default"))) std::int16_t MYFUNC(std::int16_t slot) {
   try {

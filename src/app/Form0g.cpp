@@ -75,7 +75,7 @@ Form0g::Form0g(Environment& env, QWidget* parent) : QMainWindow(parent), env_(en
 }
 
 Form0g::~Form0g() {
-  if (!cartellaScratch_.isEmpty()) rimuoviCartellaScratch(cartellaScratch_.toStdString());
+  if (!cartellaScratch_.empty()) rimuoviCartellaScratch(cartellaScratch_);
 }
 
 void Form0g::costruisciMenu() {

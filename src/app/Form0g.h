@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,8 +77,9 @@ class Form0g : public QMainWindow {
   void d6_Click() { dk_Click(6); }
   void Stb1_PanelClick(int pannello);
   void Indirdiz_Click();
-  // The indexes of the searches and of the anagrams, built once after loading.
-  void preparaIndici();
+  // The indexes of the searches and of the anagrams, built once after
+  // loading, yielding through the loader's `cedi`.
+  void preparaIndici(Cedi& cedi);
 
   // ---- view
   void disponi();
@@ -275,7 +277,7 @@ class Form0g : public QMainWindow {
 
   Environment& env_;
   std::unique_ptr<MotoreLinguistico> lingua_;
-  QString cartellaScratch_;  // the decoder's private folder of this run
+  std::filesystem::path cartellaScratch_;  // the decoder's private folder of this run
   QWidget* area_ = nullptr;  // the client area, in which controls sit by twips
 
   // ---- files (src/files/ui/)

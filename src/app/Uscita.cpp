@@ -52,7 +52,7 @@ void Form0g::esciFine() {
   Peri->setMousePointer(PictureBox::Clessidra);
   Lists->setMousePointer(PictureBox::Clessidra);
   if (FunWord->isChecked()) chiudiword();
-  if (!cartellaScratch_.isEmpty()) rimuoviCartellaScratch(cartellaScratch_.toStdString());
+  if (!cartellaScratch_.empty()) rimuoviCartellaScratch(cartellaScratch_);
   env_.termina();
 }
 

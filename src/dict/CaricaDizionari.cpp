@@ -1,12 +1,18 @@
 #include "dict/CaricaDizionari.h"
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 #include "dict/CartellaDizionari.h"
+#include "dict/Concatena.h"
 #include "dict/IndiceDizionario.h"
+#include "dict/Testo1252.h"
+#include "dict/Utf8.h"
 
 namespace tessaro {
 
@@ -15,41 +21,158 @@ namespace {
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 constexpr std::string_view TestoErroreLettura = "... impossibile leggere il dizionario: ";
 
-std::string erroreLettura(std::string_view nome) {
-  std::string t(TestoErroreLettura);
-  t += nome;
-  t += " !";
-  return t;
+// Positions are 32-bit; leave room for the CR added to LF-only lines.
+constexpr off_t MaxByteFile = std::numeric_limits<std::int32_t>::max() / 2;
+
+// The long loops over a text's bytes yield once per this many + 1.
+constexpr std::size_t PassoCedi = 4095;
+
+// "... impossibile leggere il dizionario: NOME !", with the reason when it
+// is not a plain read failure.
+std::string erroreLettura(std::string_view nome, const EsitoLettura& l) {
+  if (l.errore == ErroreLettura::Illeggibile) return concatena({TestoErroreLettura, nome, " !"});
+  return concatena({TestoErroreLettura, nome, " (", motivoLettura(l), ") !"});
+}
+
+bool eUtf8(std::string_view t, Cedi& cedi) {
+  std::size_t i = 0;
+  char32_t c = 0;
+  while (i < t.size()) {
+    if ((i & PassoCedi) == 0) cedi();
+    if (!leggiUtf8(t, i, c)) return false;
+  }
+  return true;
+}
+
+// The accented vowels the shipped dictionaries fold, each to its letter in
+// the same case; '\0' for any other character.
+char vocalePiegata(char32_t c) {
+  switch (c) {
+    case U'À': return 'A';
+    case U'È': case U'É': return 'E';
+    case U'Ì': return 'I';
+    case U'Ò': case U'Ó': return 'O';
+    case U'Ù': return 'U';
+    case U'à': return 'a';
+    case U'è': case U'é': return 'e';
+    case U'ì': return 'i';
+    case U'ò': case U'ó': return 'o';
+    case U'ù': return 'u';
+    default: return '\0';
+  }
+}
+
+// A lower-case letter of the code page (a..z, à..ÿ less ÷, and ß).
+bool eMinuscola(char ch) {
+  const auto b = static_cast<unsigned char>(ch);
+  return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7);
 }
 
 }  // namespace
 
 void normalizzaTestoPiano(std::string& testo) {
+  Cedi mai;
+  normalizzaTestoPiano(testo, mai);
+}
+
+void normalizzaTestoPiano(std::string& testo, Cedi& cedi) {
   if (testo.starts_with(Bom)) testo.erase(0, Bom.size());
   std::size_t soli = 0;
-  for (std::size_t i = 0; i < testo.size(); ++i)
+  for (std::size_t i = 0; i < testo.size(); ++i) {
+    if ((i & PassoCedi) == 0) cedi();
     if (testo[i] == '\n' && (i == 0 || testo[i - 1] != '\r')) ++soli;
+  }
   if (soli == 0) return;
   std::string out;
   out.reserve(testo.size() + soli);
   for (std::size_t i = 0; i < testo.size(); ++i) {
+    if ((i & PassoCedi) == 0) cedi();
     if (testo[i] == '\n' && (i == 0 || testo[i - 1] != '\r')) out += '\r';
     out += testo[i];
   }
   testo = std::move(out);
 }
 
+NoteTestoPiano preparaTestoPiano(std::string& testo, Cedi& cedi) {
+  NoteTestoPiano note;
+  normalizzaTestoPiano(testo, cedi);
+  const bool ascii = std::all_of(testo.begin(), testo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii && eUtf8(testo, cedi)) {
+    std::string out;
+    out.reserve(testo.size());
+    std::size_t i = 0;
+    char32_t c = 0;
+    while (i < testo.size()) {
+      if ((i & PassoCedi) == 0) cedi();
+      leggiUtf8(testo, i, c);
+      const char v = vocalePiegata(c);
+      const int b = byte1252(c);
+      out += v != '\0' ? v : b < 0 ? '?' : static_cast<char>(b);
+    }
+    testo = std::move(out);
+    note.daUtf8 = true;
+  }
+  perOgniVoce(testo, 0, [&](const Voce& v) {
+    cedi();
+    if (eCommento(v.testo)) return true;
+    note.minuscole = std::any_of(v.testo.begin(), v.testo.end(), eMinuscola);
+    return !note.minuscole;
+  });
+  return note;
+}
+
+EsitoLettura leggiFileRegolare(const std::filesystem::path& percorso, std::string& testo) {
+  testo.clear();
+  EsitoLettura e;
+  const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return {ErroreLettura::Illeggibile, errno};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    e = {ErroreLettura::Illeggibile, errno};
+  } else if (!S_ISREG(st.st_mode)) {
+    e = {ErroreLettura::NonRegolare, 0};
+  } else if (st.st_size > MaxByteFile) {
+    e = {ErroreLettura::TroppoGrande, 0};
+  } else {
+    // The reported size is a hint: files of /proc report 0 and have content.
+    testo.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t letti = 0;
+    for (;;) {
+      if (letti == testo.size()) {
+        if (testo.size() > static_cast<std::size_t>(MaxByteFile)) {
+          e = {ErroreLettura::TroppoGrande, 0};
+          break;
+        }
+        testo.resize(std::max<std::size_t>(testo.size() * 2, 4096));
+      }
+      const ssize_t n = ::read(fd, testo.data() + letti, testo.size() - letti);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        e = {ErroreLettura::Illeggibile, errno};
+        break;
+      }
+      if (n == 0) break;
+      letti += static_cast<std::size_t>(n);
+    }
+    testo.resize(letti);
+  }
+  ::close(fd);
+  if (!e) testo.clear();
+  return e;
+}
+
 bool leggiFileIntero(const std::filesystem::path& percorso, std::string& testo) {
-  std::ifstream in(percorso, std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  std::streamoff dim = in.tellg();
-  // Positions are 32-bit; leave room for the CR added to LF-only lines.
-  if (dim < 0 || dim > std::numeric_limits<std::int32_t>::max() / 2) return false;
-  in.seekg(0, std::ios::beg);
-  testo.resize(static_cast<std::size_t>(dim));
-  if (dim > 0 && !in.read(testo.data(), dim)) return false;
-  return in.gcount() == dim || dim == 0;
+  return static_cast<bool>(leggiFileRegolare(percorso, testo));
+}
+
+std::string motivoLettura(const EsitoLettura& e) {
+  switch (e.errore) {
+    case ErroreLettura::Nessuno: return {};
+    case ErroreLettura::NonRegolare: return "non è un file normale";
+    case ErroreLettura::TroppoGrande: return "file troppo grande";
+    case ErroreLettura::Illeggibile: break;
+  }
+  return std::generic_category().message(e.codice);
 }
 
 EsitoCaricamento caricaDizionari(const std::filesystem::path& cartellaProg,
@@ -80,15 +203,44 @@ EsitoCaricamento caricaDizionari(const std::filesystem::path& cartellaProg,
         return e;
       }
     } else {
-      if (!leggiFileIntero(cartellaProg / d.nome, d.testo)) {
-        e.errore = erroreLettura(d.nome);
+      const EsitoLettura l = leggiFileRegolare(cartellaProg / d.nome, d.testo);
+      if (!l) {
+        e.errore = erroreLettura(d.nome, l);
         return e;
       }
-      normalizzaTestoPiano(d.testo);
+      e.minuscole[static_cast<std::size_t>(i)] = preparaTestoPiano(d.testo, cedi).minuscole;
     }
-    for (std::string& v : indicizza(d, cedi)) e.avvisi.push_back({i, std::move(v)});
+    std::size_t n = 0;
+    for (std::string& v : indicizza(d, cedi)) {
+      if (n++ < MaxAvvisiOrdine)
+        e.avvisi.push_back({i, std::move(v)});
+      else
+        ++e.altriFuoriOrdine[static_cast<std::size_t>(i)];
+    }
   }
   return e;
+}
+
+std::string testoAltriFuoriOrdine(std::size_t n, std::string_view nome) {
+  if (n == 1) return concatena({"... e un'altra voce fuori ordine in ", nome});
+  return concatena({"... e altre ", std::to_string(n), " voci fuori ordine in ", nome});
+}
+
+std::string testoMinuscole(std::string_view nome) {
+  return concatena({"Il dizionario ", nome,
+                    " ha voci in minuscolo, che la ricerca non trova: le voci vanno scritte in maiuscolo."});
+}
+
+std::vector<std::string> testiAvvisi(const EsitoCaricamento& e) {
+  std::vector<std::string> t;
+  for (int k = 1; k < NumSlot; ++k) {
+    const auto u = static_cast<std::size_t>(k);
+    for (const AvvisoOrdine& a : e.avvisi)
+      if (a.slot == k) t.push_back(testoFuoriSequenza(a.voce));
+    if (e.altriFuoriOrdine[u] > 0) t.push_back(testoAltriFuoriOrdine(e.altriFuoriOrdine[u], e.archivio.slot[u].nome));
+    if (e.minuscole[u]) t.push_back(testoMinuscole(e.archivio.slot[u].nome));
+  }
+  return t;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -34,15 +35,34 @@ struct AvvisoOrdine {
   std::string voce;
 };
 
+// A dictionary out of order (or full of junk) would otherwise show one box
+// per entry: after this many of one dictionary, one summary stands for the rest.
+inline constexpr std::size_t MaxAvvisiOrdine = 5;
+
 // The outcome of a load. On failure `errore` holds the message to show (title
 // TitoloErrore, critical icon) before the program ends, and the store is
 // incomplete.
 struct EsitoCaricamento {
   ArchivioDizionari archivio;
+  // The first MaxAvvisiOrdine out-of-order entries of each slot, in order.
   std::vector<AvvisoOrdine> avvisi;
+  // By slot: the out-of-order entries beyond those.
+  std::array<std::size_t, NumSlot> altriFuoriOrdine{};
+  // By slot: a plain dictionary holding entries in lower case.
+  std::array<bool, NumSlot> minuscole{};
   std::string errore;
   bool ok() const { return errore.empty(); }
 };
+
+// The warnings of a load, in UTF-8, one box each (title TitoloAttenzione, OK
+// only), slot by slot: the out-of-order entries (testoFuoriSequenza), then
+// "... e altre N voci fuori ordine in NOME" for the rest, then the lower-case
+// warning (testoMinuscole).
+std::vector<std::string> testiAvvisi(const EsitoCaricamento& e);
+std::string testoAltriFuoriOrdine(std::size_t n, std::string_view nome);
+// "Il dizionario NOME ha voci in minuscolo, che la ricerca non trova: le voci
+// vanno scritte in maiuscolo."
+std::string testoMinuscole(std::string_view nome);
 
 // The decoder call: slot number in, status out (> 0 = failure). On success
 // the plain text is in the scratch folder, named senzaEstensione(DizNomi).
@@ -52,10 +72,45 @@ using ChiamataDecoder = std::function<std::int16_t(std::int16_t)>;
 // order mark at the start is dropped, and a lone LF becomes CR LF (one pass,
 // so an existing CR LF is left alone). Nothing else is touched.
 void normalizzaTestoPiano(std::string& testo);
+void normalizzaTestoPiano(std::string& testo, Cedi& cedi);
 
-// Reads a whole file; false when it cannot be read or is too large for
-// 32-bit positions.
+// What preparaTestoPiano found.
+struct NoteTestoPiano {
+  bool daUtf8 = false;     // the text was UTF-8 and is now in the dictionaries' code
+  bool minuscole = false;  // some entry holds a lower-case letter: it never fits a request
+};
+
+// A plain dictionary (".dic") as the loader takes it: normalised as above;
+// then, when the text is valid UTF-8 holding non-ASCII characters (what a
+// Linux editor saves), converted to the dictionaries' Windows-1252 bytes,
+// the accented vowels folded as the shipped dictionaries fold them (À → A,
+// È É → E, Ì → I, Ò Ó → O, Ù → U, and the same in lower case), other
+// characters of the code page kept, the rest "?". Case is never changed.
+// Yields through `cedi` as it goes.
+NoteTestoPiano preparaTestoPiano(std::string& testo, Cedi& cedi);
+
+enum class ErroreLettura : std::uint8_t {
+  Nessuno,
+  Illeggibile,   // missing, not allowed, or an input error: see `codice`
+  NonRegolare,   // a folder, a pipe, a device or a socket
+  TroppoGrande,  // too large for 32-bit positions
+};
+
+struct EsitoLettura {
+  ErroreLettura errore = ErroreLettura::Nessuno;
+  int codice = 0;  // the system's error number
+  explicit operator bool() const { return errore == ErroreLettura::Nessuno; }
+};
+
+// Reads a whole regular file. It is opened without blocking (a pipe put in
+// its place cannot stop the open) and checked with fstat on the open file,
+// so a pipe or a device is refused whatever the name looked like before;
+// it is read to its end, whatever size the system reports.
+EsitoLettura leggiFileRegolare(const std::filesystem::path& percorso, std::string& testo);
+// The same, true when read.
 bool leggiFileIntero(const std::filesystem::path& percorso, std::string& testo);
+// Why a read failed, in Italian: "non è un file normale".
+std::string motivoLettura(const EsitoLettura& e);
 
 // The load. `cartellaProg` is the program folder, which must be the current
 // directory when a ".diz" is present, because the decoder resolves slots

@@ -18,7 +18,9 @@ bool cartellaNostra(const std::filesystem::path& p) {
   return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
 }
 
-std::filesystem::path radiceTemporanea() {
+}  // namespace
+
+std::filesystem::path radiceScratch() {
   const char* xdg = std::getenv("XDG_RUNTIME_DIR");
   if (xdg != nullptr && *xdg != '\0' && cartellaNostra(xdg)) return xdg;
   std::error_code ec;
@@ -27,35 +29,24 @@ std::filesystem::path radiceTemporanea() {
   return tmp;
 }
 
-}  // namespace
-
-std::filesystem::path cartellaScratch(pid_t pid) {
-  return radiceTemporanea() /
-         concatena({"tessaro-", std::to_string(::getuid()), "-", std::to_string(pid)});
+std::string creaCartellaScratch(std::filesystem::path& cartella) {
+  const std::filesystem::path radice = radiceScratch();
+  std::string modello = (radice / concatena({"tessaro-", std::to_string(::getuid()), "-XXXXXX"})).string();
+  if (::mkdtemp(modello.data()) == nullptr)
+    return concatena({"impossibile creare la cartella temporanea in ", radice.string(), ": ", std::strerror(errno)});
+  cartella = modello;
+  // The umask may have taken bits away, never added them; make it exact.
+  if (::chmod(cartella.c_str(), 0700) != 0 || !cartellaPrivata(cartella)) {
+    ::rmdir(cartella.c_str());
+    return concatena({"la cartella temporanea ", cartella.string(), " non è privata"});
+  }
+  return {};
 }
-
-std::filesystem::path cartellaScratch() { return cartellaScratch(::getpid()); }
 
 bool cartellaPrivata(const std::filesystem::path& cartella) {
   struct stat st {};
   if (::lstat(cartella.c_str(), &st) != 0) return false;
   return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 07777) == 0700;
-}
-
-std::string creaCartellaScratch(const std::filesystem::path& cartella) {
-  if (::mkdir(cartella.c_str(), 0700) == 0) {
-    // The umask may have taken bits away, never added them; make it exact.
-    if (::chmod(cartella.c_str(), 0700) != 0 || !cartellaPrivata(cartella))
-      return concatena({"la cartella temporanea ", cartella.string(), " non è privata"});
-    return {};
-  }
-  if (errno != EEXIST)
-    return concatena({"impossibile creare la cartella temporanea ", cartella.string(), ": ",
-                      std::strerror(errno)});
-  if (!cartellaPrivata(cartella))
-    return concatena({"la cartella temporanea ", cartella.string(),
-                      " esiste già e non è privata: rifiutata"});
-  return {};
 }
 
 void rimuoviCartellaScratch(const std::filesystem::path& cartella) {

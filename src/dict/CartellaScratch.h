@@ -1,31 +1,26 @@
 // The private scratch folder of one program run, where the decoder library
-// writes the plain text of a ".diz" dictionary for the loader to read. Its
-// name comes from the user id and the process id, so the decoder, running in
-// the same process, finds it from getpid() alone.
+// writes the plain text of a ".diz" dictionary for the loader to read. It is
+// made by mkdtemp with a random name, so nobody can put a file, a folder or
+// a link at its name in advance, and its path is handed to the decoder.
 #pragma once
 
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 
 namespace tessaro {
 
-// "$XDG_RUNTIME_DIR/tessaro-<uid>-<pid>" when XDG_RUNTIME_DIR is set, exists
-// and belongs to us; otherwise the same name in the system temporary folder.
-std::filesystem::path cartellaScratch(pid_t pid);
+// Where the folder goes: $XDG_RUNTIME_DIR when it is set, exists and belongs
+// to us; otherwise the system temporary folder.
+std::filesystem::path radiceScratch();
 
-// The folder of this process.
-std::filesystem::path cartellaScratch();
+// Creates "tessaro-<uid>-XXXXXX" (random) under radiceScratch() with mode
+// 0700 and puts its path into `cartella`. Returns an empty string on
+// success, else the reason (Italian, with the system's words).
+std::string creaCartellaScratch(std::filesystem::path& cartella);
 
 // True when `cartella` is a real folder (not a symbolic link), owned by us,
 // with mode 0700.
 bool cartellaPrivata(const std::filesystem::path& cartella);
-
-// Creates the folder with mode 0700. An existing folder is accepted only if
-// it is private (a leftover of an earlier run with the same process id);
-// anything else there is refused. Returns an empty string on success, else
-// the reason (Italian).
-std::string creaCartellaScratch(const std::filesystem::path& cartella);
 
 // Removes the folder and the files in it; does nothing if it is missing or is
 // not ours.

@@ -41,16 +41,35 @@ std::string aWindows1252(std::string_view utf8) {
       ++i;
       continue;
     }
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    char sost = '?';
-    for (std::size_t k = 0; k < Alti.size(); ++k)
-      if (Alti[k] == c) sost = static_cast<char>(0x80 + k);
-    out += sost;
+    const int b = byte1252(c);
+    out += b < 0 ? '?' : static_cast<char>(b);
   }
   return out;
+}
+
+std::string visibile1252(std::string_view testo) {
+  static constexpr std::string_view Cifre = "0123456789abcdef";
+  std::string out;
+  out.reserve(testo.size());
+  for (char ch : testo) {
+    const auto b = static_cast<unsigned char>(ch);
+    const bool controllo = b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+    if (!controllo) {
+      out += ch;
+      continue;
+    }
+    out += "\\x";
+    out += Cifre[b >> 4];
+    out += Cifre[b & 15];
+  }
+  return out;
+}
+
+int byte1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  for (std::size_t k = 0; k < Alti.size(); ++k)
+    if (Alti[k] == c) return static_cast<int>(0x80 + k);
+  return -1;
 }
 
 }  // namespace tessaro

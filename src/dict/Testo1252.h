@@ -16,4 +16,13 @@ std::string daWindows1252(std::string_view testo);
 // that is not valid UTF-8, becomes "?".
 std::string aWindows1252(std::string_view utf8);
 
+// The bytes a terminal or a message may show as they are: a control
+// character (below 0x20, DEL, and the five bytes the code page leaves
+// undefined, which convert to control characters) becomes "\x" and two hex
+// digits ("\x1b"); every other byte is kept.
+std::string visibile1252(std::string_view testo);
+
+// The Windows-1252 byte of one character, or -1 when the code page lacks it.
+int byte1252(char32_t c);
+
 }  // namespace tessaro

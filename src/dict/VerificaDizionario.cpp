@@ -9,7 +9,8 @@ namespace tessaro {
 
 namespace {
 
-std::string virgolette(std::string_view voce) { return concatena({"\"", daWindows1252(voce), "\""}); }
+// Control characters in an entry are shown escaped, never sent to a terminal.
+std::string virgolette(std::string_view voce) { return concatena({"\"", daWindows1252(visibile1252(voce)), "\""}); }
 
 }  // namespace
 

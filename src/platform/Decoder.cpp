@@ -9,9 +9,10 @@ namespace tessaro {
 
 namespace {
 using Myfunc = std::int16_t (*)(std::int16_t);
+using FunzioneCartella = std::int16_t (*)(const char*);
 }
 
-ChiamataDecoder caricaDecoder(QString* dove) {
+ChiamataDecoder caricaDecoder(const std::filesystem::path& cartellaScratch, QString* dove) {
   const QString cartella = QCoreApplication::applicationDirPath();
   // Beside the executable in the build tree; in the program's private
   // library folder once installed.
@@ -26,8 +27,12 @@ ChiamataDecoder caricaDecoder(QString* dove) {
     // on destruction, and the call may come again.
     auto libreria = std::make_shared<QLibrary>(percorso);
     auto f = reinterpret_cast<Myfunc>(libreria->resolve("MYFUNC"));
-    if (!f) continue;
-    return [libreria, f](std::int16_t slot) { return f(slot); };
+    auto nomina = reinterpret_cast<FunzioneCartella>(libreria->resolve("TESSDLL_CARTELLA"));
+    if (!f || !nomina) continue;
+    return [libreria, f, nomina, scratch = cartellaScratch.string()](std::int16_t slot) {
+      const std::int16_t r = nomina(scratch.c_str());
+      return r > 0 ? r : f(slot);
+    };
   }
   return {};
 }

@@ -20,6 +20,11 @@ std::size_t IndiceRicerca::memoria() const {
 }
 
 IndiceRicerca costruisciIndiceRicerca(const Dizionario& d) {
+  Cedi mai;
+  return costruisciIndiceRicerca(d, mai);
+}
+
+IndiceRicerca costruisciIndiceRicerca(const Dizionario& d, Cedi& cedi) {
   IndiceRicerca ix;
   ix.dimensioneTesto_ = d.testo.size();
   if (d.testo.size() >= std::numeric_limits<std::uint32_t>::max()) return ix;
@@ -30,6 +35,7 @@ IndiceRicerca costruisciIndiceRicerca(const Dizionario& d) {
   std::string_view precedente;
   bool ordinato = true;
   perOgniVoce(d.testo, 0, [&](const Voce& v) {
+    cedi();
     if (v.testo.empty() || eCommento(v.testo)) return true;
     if (v.testo < precedente) ordinato = false;
     precedente = v.testo;
@@ -51,6 +57,7 @@ IndiceRicerca costruisciIndiceRicerca(const Dizionario& d) {
     cl.colonne.assign(L * cl.passo, 0);
     cl.conteggi.assign(L, {});
     for (std::uint32_t i = 0; i < cl.n; ++i) {
+      cedi();
       const char* e = d.testo.data() + cl.inizio[i];
       bool eccezione = false;
       for (std::size_t p = 0; p < L; ++p) {
@@ -72,6 +79,7 @@ IndiceRicerca costruisciIndiceRicerca(const Dizionario& d) {
       const unsigned char* col = cl.colonne.data() + p * cl.passo;
       std::uint64_t* pres = cl.presenze.data() + p * 27 * cl.paroleBlocchi;
       for (std::uint32_t i = 0; i < cl.n; ++i) {
+        if ((i & 63u) == 0) cedi();
         const unsigned char x = col[i];
         const std::size_t lettera = x <= '@' ? 0 : (x <= 'Z' ? x - '@' : 27);
         if (lettera < 27) pres[lettera * cl.paroleBlocchi + i / 4096] |= std::uint64_t{1} << (i / 64 % 64);

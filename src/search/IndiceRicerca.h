@@ -70,13 +70,18 @@ class IndiceRicerca {
   std::size_t memoria() const;  // bytes held
 
  private:
-  friend IndiceRicerca costruisciIndiceRicerca(const Dizionario& d);
+  friend IndiceRicerca costruisciIndiceRicerca(const Dizionario& d, Cedi& cedi);
   std::vector<ClasseLunghezza> classi_;
   std::size_t dimensioneTesto_ = 0;
   bool costruito_ = false;
   bool ordinato_ = false;
 };
 
+// Builds the index of `d`, yielding through `cedi` as it goes (once per
+// entry and per block of 64 entries of each pass), so the window stays
+// responsive while a large dictionary is indexed. The build is not
+// interrupted: a half-built index would hide words.
+IndiceRicerca costruisciIndiceRicerca(const Dizionario& d, Cedi& cedi);
 IndiceRicerca costruisciIndiceRicerca(const Dizionario& d);
 
 // Byte offset where the run of entries with initial `c` starts, as the letter

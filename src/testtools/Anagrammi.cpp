@@ -131,10 +131,16 @@ bool IndiceAnagrammi::valePer(const Dizionario& base) const {
 }
 
 IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base) {
+  Cedi mai;
+  return costruisciIndiceAnagrammi(base, mai);
+}
+
+IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base, Cedi& cedi) {
   IndiceAnagrammi ix;
   // Offsets are 32-bit; a larger text is served by the plain scan.
   if (base.testo.size() > std::numeric_limits<std::uint32_t>::max()) return ix;
   perOgniVoce(base.testo, 0, [&](const Voce& v) {
+    cedi();
     if (v.testo.empty() || eCommento(v.testo)) return true;
     const auto id = static_cast<std::uint32_t>(ix.voci_.size());
     const auto lung = static_cast<std::uint32_t>(v.testo.size());
@@ -143,8 +149,13 @@ IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base) {
     ix.perFirma_.emplace_back(firma(v.testo.substr(0, lung - 1)), id);
     return true;
   });
-  std::sort(ix.perLunghezza_.begin(), ix.perLunghezza_.end());
-  std::sort(ix.perFirma_.begin(), ix.perFirma_.end());
+  // The comparisons yield too: sorting millions of entries takes seconds.
+  const auto cedendo = [&cedi](const auto& a, const auto& b) {
+    cedi();
+    return a < b;
+  };
+  std::sort(ix.perLunghezza_.begin(), ix.perLunghezza_.end(), cedendo);
+  std::sort(ix.perFirma_.begin(), ix.perFirma_.end(), cedendo);
   ix.dati_ = base.testo.data();
   ix.dimensione_ = base.testo.size();
   ix.costruito_ = true;

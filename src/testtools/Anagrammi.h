@@ -50,7 +50,7 @@ class IndiceAnagrammi {
   std::size_t numeroVoci() const { return voci_.size(); }
 
  private:
-  friend IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base);
+  friend IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base, Cedi& cedi);
   friend RisultatoAnagrammi anagrammi(const IndiceAnagrammi& indice, const Dizionario& base,
                                       std::string_view textb, Cedi& cedi);
 
@@ -66,6 +66,9 @@ class IndiceAnagrammi {
   std::vector<std::pair<std::uint64_t, std::uint32_t>> perFirma_;      // (letters of the stem, entry), sorted
 };
 
+// Yields through `cedi` once per entry and during the sorts, so the window
+// stays responsive while a large base dictionary is indexed; never stops early.
+IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base, Cedi& cedi);
 IndiceAnagrammi costruisciIndiceAnagrammi(const Dizionario& base);
 
 // The fast form of anagrammi. Falls back to the plain scan when the index was

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <sys/mount.h>
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,62 +20,71 @@ class Scratch : public ::testing::Test {
     std::string m = (std::filesystem::temp_directory_path() / "tessaro-scr-XXXXXX").string();
     ASSERT_NE(::mkdtemp(m.data()), nullptr);
     radice_ = m;
+    if (const char* x = std::getenv("XDG_RUNTIME_DIR")) xdg_ = x;
   }
-  void TearDown() override { std::filesystem::remove_all(radice_); }
+  void TearDown() override {
+    if (xdg_) ::setenv("XDG_RUNTIME_DIR", xdg_->c_str(), 1);
+    else ::unsetenv("XDG_RUNTIME_DIR");
+    std::filesystem::remove_all(radice_);
+  }
   std::filesystem::path radice_;
+  std::optional<std::string> xdg_;
 };
 
-TEST_F(Scratch, NomeDaUtenteEProcesso) {
-  std::filesystem::path p = cartellaScratch(4242);
-  EXPECT_EQ(p.filename().string(), "tessaro-" + std::to_string(::getuid()) + "-4242");
-  EXPECT_EQ(cartellaScratch(), cartellaScratch(::getpid()));
-}
-
-TEST_F(Scratch, XdgRuntimeDirSoloSeNostra) {
-  const char* prima = std::getenv("XDG_RUNTIME_DIR");
-  std::string salvato = prima ? prima : "";
+// Regression: the folder had a predictable name (user and process id), so a
+// link or a file planted there stopped the program. Now each is random.
+TEST_F(Scratch, NomeCasualePrivatoERimosso) {
   ::setenv("XDG_RUNTIME_DIR", radice_.c_str(), 1);
-  EXPECT_EQ(cartellaScratch(7).parent_path(), radice_);
+  EXPECT_EQ(radiceScratch(), radice_);
+  mode_t vecchia = ::umask(0277);  // whatever the umask, the mode is exact
+  std::filesystem::path a, b;
+  EXPECT_EQ(creaCartellaScratch(a), "");
+  EXPECT_EQ(creaCartellaScratch(b), "");
+  ::umask(vecchia);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(a.parent_path(), radice_);
+  EXPECT_TRUE(a.filename().string().starts_with("tessaro-" + std::to_string(::getuid()) + "-"));
+  EXPECT_TRUE(cartellaPrivata(a) && cartellaPrivata(b));
+  std::ofstream(a / "base") << "CASA\r\n";
+  rimuoviCartellaScratch(a);
+  EXPECT_FALSE(std::filesystem::exists(a));
+  // A folder that does not exist is not the root.
   ::setenv("XDG_RUNTIME_DIR", (radice_ / "manca").c_str(), 1);
-  EXPECT_NE(cartellaScratch(7).parent_path(), radice_ / "manca");
-  if (prima) ::setenv("XDG_RUNTIME_DIR", salvato.c_str(), 1);
-  else ::unsetenv("XDG_RUNTIME_DIR");
+  EXPECT_NE(radiceScratch(), radice_ / "manca");
 }
 
-TEST_F(Scratch, CreataPrivataERimossa) {
-  std::filesystem::path p = radice_ / "s";
-  mode_t vecchia = ::umask(0277);  // whatever the umask, the mode is exact
-  EXPECT_EQ(creaCartellaScratch(p), "");
-  ::umask(vecchia);
-  struct stat st {};
-  ASSERT_EQ(::stat(p.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0700u);
-  EXPECT_TRUE(cartellaPrivata(p));
-  std::ofstream(p / "base") << "CASA\r\n";
-  EXPECT_EQ(creaCartellaScratch(p), "");  // a private leftover is accepted
-  rimuoviCartellaScratch(p);
-  EXPECT_FALSE(std::filesystem::exists(p));
+TEST_F(Scratch, CartellaNonCreabileDiceIlPerche) {
+  const std::filesystem::path chiusa = radice_ / "chiusa";
+  std::filesystem::create_directory(chiusa);
+  bool montata = false;
+  if (::geteuid() == 0) {
+    if (::mount("tessaro", chiusa.c_str(), "tmpfs", MS_RDONLY, "mode=0700") != 0)
+      GTEST_SKIP() << "tmpfs di sola lettura non montabile: " << std::strerror(errno);
+    montata = true;
+  } else {
+    std::filesystem::permissions(chiusa, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  }
+  ::setenv("XDG_RUNTIME_DIR", chiusa.c_str(), 1);
+  std::filesystem::path c;
+  const std::string perche = creaCartellaScratch(c);
+  if (montata) ::umount2(chiusa.c_str(), MNT_DETACH);
+  std::filesystem::permissions(chiusa, std::filesystem::perms::owner_all);
+  EXPECT_TRUE(perche.starts_with("impossibile creare la cartella temporanea in " + chiusa.string() + ": ")) << perche;
+  EXPECT_TRUE(c.empty());
 }
 
 TEST_F(Scratch, RifiutaLinkEPermessiLarghi) {
   std::filesystem::path vera = radice_ / "vera";
   std::filesystem::create_directory(vera);
   ::chmod(vera.c_str(), 0700);
+  EXPECT_TRUE(cartellaPrivata(vera));
   std::filesystem::path link = radice_ / "link";
   std::filesystem::create_directory_symlink(vera, link);
-  EXPECT_NE(creaCartellaScratch(link), "");
   EXPECT_FALSE(cartellaPrivata(link));
   rimuoviCartellaScratch(link);  // not ours to remove: the target survives
   EXPECT_TRUE(std::filesystem::exists(vera));
-
-  std::filesystem::path larga = radice_ / "larga";
-  std::filesystem::create_directory(larga);
-  ::chmod(larga.c_str(), 0755);
-  EXPECT_NE(creaCartellaScratch(larga), "");
-  EXPECT_FALSE(cartellaPrivata(larga));
-
-  std::ofstream(radice_ / "file") << "x";
-  EXPECT_NE(creaCartellaScratch(radice_ / "file"), "");
+  ::chmod(vera.c_str(), 0755);
+  EXPECT_FALSE(cartellaPrivata(vera));
 }
 
 }  // namespace

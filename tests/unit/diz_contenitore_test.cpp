@@ -1,6 +1,7 @@
 #include "ContenitoreDiz.h"
 
 #include <gtest/gtest.h>
+#include <zstd.h>
 
 namespace tessaro {
 namespace {
@@ -32,6 +33,20 @@ void poni(std::string& d, std::size_t pos, std::uint64_t v, int byte) {
   for (int i = 0; i < byte; ++i) d[pos + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
+// A well-formed container whose 2 MiB text compresses to a few hundred
+// bytes, as no writer of ours makes it.
+std::string bomba() {
+  const std::string t(2 << 20, 'A');
+  std::string z(ZSTD_compressBound(t.size()), '\0');
+  z.resize(ZSTD_compress(z.data(), z.size(), t.data(), t.size(), 3));
+  std::string d(IntestazioneDiz, '\0');
+  d.replace(0, 8, MagicDiz);
+  poni(d, 8, VersioneDiz, 2);
+  poni(d, 10, t.size(), 8);
+  poni(d, 18, crc32(t), 4);
+  return d + z;
+}
+
 TEST(ContenitoreDiz, RifiutaFileDanneggiati) {
   const std::string buono = codificaDiz(campione(), 3);
   struct Caso {
@@ -58,6 +73,8 @@ TEST(ContenitoreDiz, RifiutaFileDanneggiati) {
       {"versione 2", con(8, 2, 2), EsitoDiz::versioneIgnota},
       {"lunghezza enorme", con(10, MassimoTestoDiz + 1, 8), EsitoDiz::troppoGrande},
       {"lunghezza massima", con(10, ~0ull, 8), EsitoDiz::troppoGrande},
+      // Regression: a 20 KB file expanding to 256 MiB was accepted.
+      {"oltre 100 volte il file", bomba(), EsitoDiz::troppoCompresso},
       {"lunghezza diversa", con(10, campione().size() - 1, 8), EsitoDiz::lunghezzaErrata},
       {"checksum", crc, EsitoDiz::checksumErrato},
       {"dati in coda", buono + "X", EsitoDiz::datiDanneggiati},
@@ -67,6 +84,11 @@ TEST(ContenitoreDiz, RifiutaFileDanneggiati) {
     EXPECT_EQ(decodificaDiz(k.dati, letto), k.atteso) << k.nome;
     EXPECT_TRUE(letto.empty()) << k.nome;
   }
+}
+
+TEST(ContenitoreDiz, LoScrittoreRispettaILimiti) {
+  // 2 MiB into a few hundred bytes: the decoder would refuse it.
+  EXPECT_THROW(codificaDiz(std::string(2 << 20, 'A'), 3), std::length_error);
 }
 
 TEST(ContenitoreDiz, OgniByteAlteratoRifiutato) {

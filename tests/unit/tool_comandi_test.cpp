@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -151,6 +152,19 @@ TEST_F(ToolComandi, BuildUnpackCheck) {
   EXPECT_TRUE(leggiFileIntero(dir_ / "uscita.txt", t) && t == testo);
   // No temporary file is left beside the outputs.
   for (const auto& e : std::filesystem::directory_iterator(dir_)) EXPECT_NE(e.path().filename().string()[0], '.');
+  // Regression: outputs were always 0644. A new file takes 0666 less the
+  // umask; a replaced one keeps its mode.
+  auto modo = [&](const char* nome) {
+    struct stat st {};
+    return ::stat(p(nome).c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+  };
+  const mode_t vecchia = ::umask(077);
+  EXPECT_EQ(esegui({"build", "-o", p("privato.diz"), p("a.txt")}), 0) << err;
+  ::umask(022);
+  std::filesystem::permissions(dir_ / "uscita.txt", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(esegui({"unpack", p("piano.diz"), p("uscita.txt")}), 0) << err;
+  ::umask(vecchia);
+  EXPECT_EQ(std::make_pair(modo("privato.diz"), modo("uscita.txt")), std::make_pair(0600u, 0600u));
   // The cap of a normal search, lifted by --estesa.
   std::string molti;
   for (char b = 'A'; b <= 'C'; ++b)
@@ -203,6 +217,35 @@ TEST_F(ToolComandi, AnagrammiComeNellElenco) {
       {{"anagrammi", "ALA", D}, 0, nessuno, ""},
       {{"anagrammi", "", D}, 0, nessuno, ""},
   });
+}
+
+// Regressions: control characters of a dictionary or a name reached the
+// terminal raw; a pipe blocked the read; a run of thousands of cells took
+// minutes; a UTF-8 .dic kept its two-byte letters.
+TEST_F(ToolComandi, NienteRaggiungeIlTerminaleNeBlocca) {
+  crea("ctl.dic", std::string("CA\0TE\r\nCA\x07SE\r\nCA\x1bNE\r\nCA\x90VE\r\n", 28));
+  crea("utf.dic", "CITT\xC3\x80\nPERCH\xC3\x89\n");
+  crea("minu.dic", "cane\n");
+  ASSERT_EQ(::mkfifo(p("tubo.dic").c_str(), 0600), 0);
+  const std::string lunga(256, '?');
+  verifica({
+      {{"cerca", "CA???", p("ctl.dic")}, 0, "CA\\x00TE -1\nCA\\x07SE -1\nCA\\x1bNE -1\nCA\\x90VE -1\n", ""},
+      {{"check", p("ctl.dic")}, 1,
+       "riga 1: carattere non ammesso nella voce \"CA\\x00TE\"\nriga 2: carattere non ammesso nella voce \"CA\\x07SE\"\n"
+       "riga 3: carattere non ammesso nella voce \"CA\\x1bNE\"\nriga 4: carattere non ammesso nella voce \"CA\\x90VE\"\n"
+       "entries: 4\n",
+       ""},
+      {{"cerca", "?ANE", p("manca\x1b[31m.dic")}, 2, "", "manca\\x1b[31m.dic: il file non esiste"},
+      {{"check", p("tubo.dic")}, 2, "", "tubo.dic: non \xC3\xA8 un file normale"},
+      {{"check", "/dev/zero"}, 2, "", "/dev/zero: non \xC3\xA8 un file normale"},
+      {{"incrocio", "--libera", "#" + lunga.substr(1), "A#", p("inc.dic")}, 2, "",
+       "RIGA: al massimo 255 caselle (256 date)"},
+      {{"cerca", "CITT?", p("utf.dic")}, 0, "CITTA -1\n", ""},
+      {{"cerca", "?ANE", p("minu.dic")}, 0, "",
+       "tessaro-diz: Il dizionario minu.dic ha voci in minuscolo, che la ricerca non trova: le voci vanno scritte "
+       "in maiuscolo.\n"},
+  });
+  ASSERT_EQ(esegui({"incrocio", "--libera", "C" + lunga.substr(3) + "#", "A#", p("inc.dic")}), 0) << err;
 }
 
 TEST_F(ToolComandi, RichiestaErrataEUsoErrato) {

@@ -9,9 +9,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 #include "Finestra.h"
-#include "dict/CartellaScratch.h"
 #include "dict/ui/Form0f.h"
 
 namespace tessaro::prova {
@@ -34,11 +36,23 @@ class Dizionari : public Finestra {
  protected:
   void SetUp() override {
     Finestra::SetUp();
-    // Every window of this process uses the same scratch folder.
-    ASSERT_FALSE(QFileInfo::exists(scratch()));
+    // The decoder's folders are made in a runtime folder of this test, which
+    // must be empty again once loading ends.
+    ASSERT_TRUE(runtime.isValid());
+    xdgPrima = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  }
+  void TearDown() override {
+    qputenv("XDG_RUNTIME_DIR", xdgPrima);
+    Finestra::TearDown();
   }
 
-  static QString scratch() { return QString::fromStdString(cartellaScratch().string()); }
+  bool scratchLasciata() const {
+    return !QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
+  }
+
+  QTemporaryDir runtime;
+  QByteArray xdgPrima;
 
   // The program folder, name -> bytes.
   std::map<std::string, std::string> contenuto() const {
@@ -118,7 +132,7 @@ TEST_F(Dizionari, CaricamentiFallitiChiudonoIlProgramma) {
     EXPECT_TRUE(env->terminato);
     EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a9")) || f->textb->isEnabled());
     EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" Attendi ...                            "));
-    EXPECT_FALSE(QFileInfo::exists(scratch()));
+    EXPECT_FALSE(scratchLasciata());
     EXPECT_EQ(contenuto(), c.file);
   }
 }
@@ -149,25 +163,39 @@ TEST_F(Dizionari, SoloIlFileTemporaneoSparisce) {
   EXPECT_EQ(contenuto(), file);  // byte for byte, and nothing was added
   // The decoder's texts were read and deleted, and its private folder is
   // gone as soon as loading ends.
-  EXPECT_FALSE(QFileInfo::exists(scratch()));
+  EXPECT_FALSE(scratchLasciata());
 }
 
-TEST_F(Dizionari, UnaCartellaTemporaneaNonNostraVieneRifiutataEIntatta) {
-  // A link planted where the scratch folder goes: the decoder refuses to
-  // write through it and nothing behind it is removed.
-  QTemporaryDir altrove;
-  ASSERT_TRUE(altrove.isValid());
-  const QString tesoro = altrove.filePath(QStringLiteral("tesoro.txt"));
-  scrivi(tesoro, "non toccare");
-  ASSERT_TRUE(QFile::link(altrove.path(), scratch()));
+// Regression: the decoder's folder had a predictable name, and a link
+// planted there stopped the program. Now the name is random.
+TEST_F(Dizionari, UnaCartellaTemporaneaPiantataNonFermaIlCaricamento) {
+  const QString piantata = runtime.filePath(QStringLiteral("tessaro-%1-%2").arg(::getuid()).arg(::getpid()));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/altrove"), piantata));
   carica({{"base.diz", {"CANE"}}});
-  EXPECT_FALSE(QFileInfo::exists(altrove.filePath(QStringLiteral("base"))));
-  EXPECT_EQ(scatole(), Testi{"Errore ...|16|" + ErroreDecoder.toStdString()});
-  EXPECT_TRUE(env->terminato);
-  f.reset();
-  EXPECT_TRUE(QFileInfo(scratch()).isSymLink());
-  EXPECT_EQ(leggi(tesoro), QByteArray("non toccare"));
-  QFile::remove(scratch());
+  EXPECT_EQ(scatole(), Testi{});
+  EXPECT_EQ(f->Archivio.slot[1].testo, "CANE\r\n");
+  EXPECT_EQ(QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList{QFileInfo(piantata).fileName()});
+}
+
+// Regression: started in a folder whose name is not UTF-8 ("caf\xe9"), the
+// program did not find its base.diz.
+TEST_F(Dizionari, CartellaConNomeNonUtf8) {
+  caricaGrezzi({});  // a fresh folder, made current
+  env->box.clear();
+  const std::filesystem::path caffe = std::filesystem::current_path() / "caf\xe9";
+  std::filesystem::create_directory(caffe);
+  std::ofstream(caffe / "base.diz", std::ios::binary) << codificaDiz(unite({"CANE", "MARE"}));
+  std::ofstream(caffe / "z\xe9.dic", std::ios::binary) << "ZETA\r\n";
+  std::filesystem::current_path(caffe);
+  riapri();  // started there: the program folder is the current folder
+  f->Timer0_Timer();
+  EXPECT_EQ(scatole(), Testi{});
+  EXPECT_EQ(f->Archivio.slot[1].testo, "CANE\r\nMARE\r\n");
+  EXPECT_EQ(f->Archivio.slot[2].nome + '|' + f->Archivio.slot[2].testo, "z\xe9.dic|ZETA\r\n");
+  // Qt's own removal of the temporary folder would not find these names.
+  std::filesystem::current_path(caffe.parent_path());
+  std::filesystem::remove_all(caffe);
 }
 
 TEST_F(Dizionari, IlSettimoDizionarioSiCaricaSenzaVoceNePannello) {

@@ -6,7 +6,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Finestra.h"
 #include "files/FileTes.h"
@@ -294,11 +300,17 @@ TEST_F(SalvataggioFallito, IlVecchioFileEIlNomeRestanoIntatti) {
   const QString file = percorso(QStringLiteral("file.txt"));
   scrivi(file, "x");
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella.tes")));
+  // Regression: a dangling link into a missing folder was reported as a
+  // matter of disk space.
+  const QString meta = percorso(QStringLiteral("manca/x.tes"));
+  ASSERT_TRUE(QFile::link(meta, percorso(QStringLiteral("rotto.tes"))));
   const std::pair<QString, QString> casi[] = {
       {QString(), testi::MotivoNomeLungo},  // "Salva" over its own file
       {file + QStringLiteral("/schema.tes"), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("manca/schema.tes")), testi::MotivoCartellaAssente},
       {percorso(QStringLiteral("cartella.tes")), testi::MotivoNomeCartella},
+      {percorso(QStringLiteral("rotto.tes")),
+       QStringLiteral("il nome è un collegamento a ") + meta + QStringLiteral(", in una cartella che non esiste.")},
   };
   for (const auto& [scelto, motivo] : casi) {
     SCOPED_TRACE(scelto.toStdString());
@@ -316,6 +328,48 @@ TEST_F(SalvataggioFallito, IlVecchioFileEIlNomeRestanoIntatti) {
   EXPECT_EQ(leggi(p), Byte2x3);
   EXPECT_EQ(leggi(file), QByteArray("x"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no stray file
+}
+
+// Regression: on a full disk "Salva" emptied the file and reported success,
+// "Esci" then quit without asking, and an export left an empty file. A real
+// 64 KiB tmpfs filled to the last byte (root only, as in CI; the writer's own
+// tests inject the failure).
+TEST_F(SalvataggioFallito, DiscoPienoTieneIlFileEChiede) {
+  if (::geteuid() != 0) GTEST_SKIP() << "serve root per montare un tmpfs da 64 KiB";
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disco")));
+  const std::string disco = percorso(QStringLiteral("disco")).toStdString();
+  if (::mount("tessaro", disco.c_str(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "tmpfs non montabile qui: " << std::strerror(errno);
+  const auto smonta = [](const char* d) { ::umount2(d, MNT_DETACH); };
+  const std::unique_ptr<const char, decltype(smonta)> montato(disco.c_str(), smonta);
+  const QString p = percorso(QStringLiteral("disco/s.tes"));
+  scrivi(p, Byte2x3);
+  apri(p);
+  std::ofstream(disco + "/riempi") << std::string(1 << 20, '\0');  // up to the last byte
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  clic(0, 2);
+  const std::string errore = erroreSalvataggio(p, testi::MotivoSpazioEsaurito);
+  f->Salva_Click();
+  env->fileScelti = {p};
+  f->Salvacome_Click();
+  // "Esci", "Sì", the same file: the save fails again and the program stays.
+  env->risposte = {msg::AnsYes};
+  env->fileScelti = {p};
+  f->menuEsci_Click();
+  EXPECT_EQ(scatole(), (Testi{errore, errore,
+                              scatola(Attenzione, 19, QStringLiteral("Il file ") + p +
+                                                          QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?")),
+                              errore}));
+  EXPECT_FALSE(env->terminato);
+  EXPECT_EQ(stato(), stato(p, 1));
+  EXPECT_EQ(leggi(p), Byte2x3);
+  // An export there fails the same way, with no empty file left behind.
+  env->box.clear();
+  env->suModale = [](QDialog& d) { d.accept(); };
+  env->fileScelti = {percorso(QStringLiteral("disco/s.png"))};
+  f->EsportaPng_Click();
+  EXPECT_EQ(scatole(), Testi{erroreSalvataggio(percorso(QStringLiteral("disco/s.png")), testi::MotivoSpazioEsaurito)});
+  EXPECT_FALSE(QFile::exists(percorso(QStringLiteral("disco/s.png"))));
 }
 
 TEST_F(FileSchemaTest, SostituireUnAltroFileChiedeConferma) {

@@ -71,6 +71,22 @@ TEST_F(Modifica, ScrivereCaneEAnnullareLettera) {
   EXPECT_EQ(f->RigaCorr + f->ColCorr, 0);
 }
 
+// Regression: after a save, an undo or a redo left the Schema "unchanged",
+// and "Esci" quit without asking although the grid differed from the file.
+TEST_F(Modifica, AnnullaERipristinaSegnanoLaModifica) {
+  f->Tlb1_ButtonClick(QStringLiteral("a0"));
+  clic(0, 0);
+  for (const char* tasto : {"a7", "a8"}) {
+    SCOPED_TRACE(tasto);
+    f->Modificato = 0;  // as after "Salva"
+    f->Tlb1_ButtonClick(QString::fromLatin1(tasto));
+    EXPECT_EQ(f->Modificato, 1);
+  }
+  f->Modificato = 0;
+  f->Tlb1_ButtonClick(QStringLiteral("a8"));  // nothing left to redo: nothing changes
+  EXPECT_EQ(f->Modificato, 0);
+}
+
 TEST_F(Modifica, MovimentiDelCursore) {
   // Each step: the tool pressed (if any), the cell clicked (if any), the key
   // with its shift state, then the cursor, the beeps (-1: not counted) and

@@ -63,7 +63,13 @@ int comandoCopertura(Argomenti args);
 int comandoImporta(Argomenti args);
 int comandoEsporta(Argomenti args);
 
-// Prints "tessaro-diz: <messaggio>" on stderr and returns EsitoErrore.
+// A message for the terminal: control characters (C0, DEL, C1) and bytes
+// that are not UTF-8 are shown as "\x1b", so no dictionary or file name can
+// drive the terminal.
+std::string perTerminale(std::string_view testo);
+
+// Prints "tessaro-diz: <messaggio>" on stderr (through perTerminale) and
+// returns EsitoErrore.
 int errore(std::string_view messaggio);
 
 // Prints the usage of one command on stderr and returns EsitoErrore.
@@ -73,8 +79,9 @@ int erroreUso(std::string_view uso);
 bool leggiFile(const std::filesystem::path& p, std::string& dati);
 
 // The text of a dictionary file as the loader sees it: a name ending in
-// exactly ".diz" is decoded, any other is normalised as plain text. On
-// failure prints the reason and returns false.
+// exactly ".diz" is decoded, any other is prepared as plain text
+// (preparaTestoPiano; entries in lower case are warned about). On failure
+// prints the reason and returns false.
 bool leggiDizionario(const std::filesystem::path& p, std::string& testo);
 
 // The dictionaries of a search, loaded as the program loads them (decoded or
@@ -100,12 +107,14 @@ class DizionariRicerca {
 // UTF-8 is converted to Windows-1252, other bytes are taken as they are.
 std::string argomento1252(std::string_view argomento);
 
-// Prints the lines, each ended by "\n", byte for byte.
+// Prints the lines, each ended by "\n", byte for byte, control characters
+// escaped (visibile1252).
 void stampaRighe(const std::vector<std::string>& righe);
 
-// Writes to a temporary file in the same folder and renames it over `p`, so
-// a failure never leaves half a file. On failure prints the reason and
-// returns false.
+// Writes through scriviFileSicuro: a temporary file in the same folder,
+// checked and flushed, renamed over `p`, so a failure never leaves half a
+// file; a new file gets 0666 less the umask, a replaced one keeps its mode.
+// On failure prints the reason and returns false.
 bool scriviFile(const std::filesystem::path& p, std::string_view dati);
 
 }  // namespace tessaro::diz

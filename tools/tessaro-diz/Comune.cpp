@@ -1,22 +1,49 @@
 #include "Comandi.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <iostream>
-#include <unistd.h>
+#include <system_error>
 
 #include "ContenitoreDiz.h"
 #include "dict/CaricaDizionari.h"
 #include "dict/CartellaDizionari.h"
 #include "dict/Concatena.h"
+#include "dict/Utf8.h"
+#include "files/ScritturaFile.h"
 
 namespace tessaro::diz {
 
+std::string perTerminale(std::string_view testo) {
+  static constexpr std::string_view Cifre = "0123456789abcdef";
+  std::string out;
+  out.reserve(testo.size());
+  auto escape = [&](std::string_view byte) {
+    for (char ch : byte) {
+      const auto b = static_cast<unsigned char>(ch);
+      out += "\\x";
+      out += Cifre[b >> 4];
+      out += Cifre[b & 15];
+    }
+  };
+  std::size_t i = 0;
+  while (i < testo.size()) {
+    const std::size_t da = i;
+    char32_t c = 0;
+    if (!leggiUtf8(testo, i, c)) {
+      escape(testo.substr(i++, 1));  // not UTF-8: shown as its byte
+      continue;
+    }
+    const std::string_view car = testo.substr(da, i - da);
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+      escape(car);
+    else
+      out += car;
+  }
+  return out;
+}
+
 int errore(std::string_view messaggio) {
-  std::cerr << "tessaro-diz: " << messaggio << '\n';
+  std::cerr << "tessaro-diz: " << perTerminale(messaggio) << '\n';
   return EsitoErrore;
 }
 
@@ -26,24 +53,22 @@ int erroreUso(std::string_view uso) {
 }
 
 bool leggiFile(const std::filesystem::path& p, std::string& dati) {
+  const EsitoLettura l = leggiFileRegolare(p, dati);
+  if (l) return true;
   std::error_code ec;
-  if (std::filesystem::is_directory(p, ec)) {
-    errore(concatena({"impossibile leggere ", p.string(), ": è una cartella"}));
-    return false;
-  }
-  if (!leggiFileIntero(p, dati)) {
-    errore(concatena({"impossibile leggere ", p.string(),
-                      std::filesystem::exists(p, ec) ? "" : ": il file non esiste"}));
-    return false;
-  }
-  return true;
+  std::string motivo = motivoLettura(l);
+  if (l.errore == ErroreLettura::NonRegolare && std::filesystem::is_directory(p, ec)) motivo = "è una cartella";
+  if (l.errore == ErroreLettura::Illeggibile && l.codice == ENOENT) motivo = "il file non esiste";
+  errore(concatena({"impossibile leggere ", p.string(), ": ", motivo}));
+  return false;
 }
 
 bool leggiDizionario(const std::filesystem::path& p, std::string& testo) {
   std::string dati;
   if (!leggiFile(p, dati)) return false;
   if (!passaDalDecoder(p.filename().string())) {
-    normalizzaTestoPiano(dati);
+    Cedi cedi;
+    if (preparaTestoPiano(dati, cedi).minuscole) errore(testoMinuscole(p.filename().string()));
     testo = std::move(dati);
     return true;
   }
@@ -56,33 +81,9 @@ bool leggiDizionario(const std::filesystem::path& p, std::string& testo) {
 }
 
 bool scriviFile(const std::filesystem::path& p, std::string_view dati) {
-  std::filesystem::path cartella = p.parent_path().empty() ? "." : p.parent_path();
-  std::string modello = (cartella / concatena({".", p.filename().string(), ".XXXXXX"})).string();
-  int fd = ::mkstemp(modello.data());
-  if (fd < 0) {
-    errore(concatena({"impossibile scrivere in ", cartella.string(), ": ", std::strerror(errno)}));
-    return false;
-  }
-  const char* q = dati.data();
-  std::size_t resto = dati.size();
-  bool ok = true;
-  while (resto > 0) {
-    ssize_t n = ::write(fd, q, resto);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    q += n;
-    resto -= static_cast<std::size_t>(n);
-  }
-  // mkstemp makes the file 0600; a dictionary is an ordinary file.
-  ok = ok && ::fchmod(fd, 0644) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok && std::rename(modello.c_str(), p.c_str()) == 0) return true;
-  int err = errno;
-  ::unlink(modello.c_str());
-  errore(concatena({"impossibile scrivere ", p.string(), ": ", std::strerror(err)}));
+  const EsitoScrittura e = scriviFileSicuro(p, dati);
+  if (e) return true;
+  errore(concatena({"impossibile scrivere ", p.string(), ": ", motivoScrittura(e)}));
   return false;
 }
 

@@ -43,7 +43,7 @@ int comandoBuild(Argomenti args) {
   std::filesystem::path out(uscita);
   std::string dati = out.filename().string().ends_with(".diz") ? codificaDiz(testo) : testo;
   if (!scriviFile(out, dati)) return EsitoErrore;
-  std::cerr << "tessaro-diz: " << out.string() << ": " << voci.size() << " voci, " << dati.size()
+  std::cerr << "tessaro-diz: " << perTerminale(out.string()) << ": " << voci.size() << " voci, " << dati.size()
             << " byte\n";
   return EsitoOk;
 }

@@ -50,8 +50,7 @@ bool DizionariRicerca::carica(Argomenti nomi) {
     // As in the program, an entry out of order is reported and the search
     // then walks that dictionary instead of using its index.
     for (const std::string& v : indicizza(d, cedi))
-      std::cerr << "tessaro-diz: " << d.nome << ": la voce \"" << daWindows1252(v)
-                << "\" \xC3\xA8 fuori sequenza\n";
+      errore(d.nome + ": la voce \"" + daWindows1252(visibile1252(v)) + "\" \xC3\xA8 fuori sequenza");
     diz_.push_back(std::move(d));
     indici_.push_back(costruisciIndiceRicerca(diz_.back()));
   }
@@ -67,7 +66,7 @@ std::string argomento1252(std::string_view argomento) {
 void stampaRighe(const std::vector<std::string>& righe) {
   std::string uscita;
   for (const std::string& r : righe) {
-    uscita += r;
+    uscita += visibile1252(r);
     uscita += '\n';
   }
   std::fwrite(uscita.data(), 1, uscita.size(), stdout);

@@ -14,7 +14,7 @@ int comandoCheck(Argomenti args) {
   EsitoVerifica v = verificaDizionario(testo);
   for (const ProblemaDizionario& p : v.problemi) {
     if (p.riga > 0) std::cout << "riga " << p.riga << ": ";
-    std::cout << p.testo << '\n';
+    std::cout << perTerminale(p.testo) << '\n';
   }
   std::cout << "entries: " << v.voci << '\n';
   return v.problemi.empty() ? EsitoOk : EsitoProblemi;

@@ -8,6 +8,7 @@
 #include "dict/CostruzioneDizionario.h"
 #include "dict/Dizionario.h"
 #include "dict/GruppiVocalici.h"
+#include "dict/Testo1252.h"
 
 namespace tessaro::diz {
 
@@ -59,7 +60,8 @@ int comandoCopertura(Argomenti args) {
       ++coperte;
       continue;
     }
-    uscita += parola;
+    // Printed as it is in the list, control characters escaped.
+    uscita += utf8 ? perTerminale(parola) : visibile1252(parola);
     uscita += '\n';
   }
   // The share with one decimal and the Italian decimal comma.

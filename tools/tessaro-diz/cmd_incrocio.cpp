@@ -14,10 +14,18 @@ namespace tessaro::diz {
 namespace {
 
 // A run as the grid gives it: letters "A".."Z", "?" for an empty cell (a
-// blank too, as the grid reading takes it) and "#" for the crossing cell.
-// False, with a message, for any other character.
+// blank too, as the grid reading takes it) and "#" for the crossing cell, at
+// most IndiceRicerca::LunghezzaMassima cells. False, with a message, for any
+// other character or a longer run.
 bool leggiRun(std::string_view argomento, std::string_view quale, std::string& run) {
   run.clear();
+  // No grid has such runs (35 cells at most); longer ones would make every
+  // length a walk of the whole text.
+  if (argomento.size() > IndiceRicerca::LunghezzaMassima) {
+    errore(std::string(quale) + ": al massimo " + std::to_string(IndiceRicerca::LunghezzaMassima) + " caselle (" +
+           std::to_string(argomento.size()) + " date)");
+    return false;
+  }
   for (char ch : argomento) {
     if (ch == ' ') ch = CellaVuota;
     if ((ch >= 'A' && ch <= 'Z') || ch == CellaVuota || ch == CellaIncrocio) {

@@ -43,6 +43,6 @@ int main(int argc, char** argv) {
       return errore(e.what());
     }
   }
-  std::cerr << "tessaro-diz: comando sconosciuto: " << args.front() << '\n';
+  std::cerr << "tessaro-diz: comando sconosciuto: " << perTerminale(args.front()) << '\n';
   return usoGenerale();
 }

@@ -1,6 +1,7 @@
 // Publishing a crossword from the main window: "Esporta" (PDF, SVG, PNG,
 // ipuz), "Stampa..." and "Importa ipuz...".
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,7 +15,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include "app/Form0g.h"
@@ -22,6 +22,7 @@
 #include "clues/pagina/Pagina.h"
 #include "clues/ui/DialogoPubblica.h"
 #include "clues/ui/FinestraDefinizioni.h"
+#include "files/ScritturaFile.h"
 #include "files/ui/FileSchema.h"
 #include "platform/Environment.h"
 #include "platform/ListBox.h"
@@ -172,11 +173,20 @@ void Form0g::esporta(int f) {
       env_.msgBox(this, testi::domandaSostituzione(nome), msg::YesNo | msg::Exclamation, testi::Attenzione) !=
           msg::AnsYes)
     return;
-  QSaveFile file(nome);
-  if (!file.open(QIODevice::WriteOnly) || !scriviIn(file, formato, x) || !file.commit()) {
-    const QString motivo = testi::MotivoScrittura + QStringLiteral(" (") + file.errorString() + QStringLiteral(").");
-    if (file.isOpen()) file.cancelWriting();
-    env_.msgBox(this, testi::erroreSalvataggio(nome, motivo), msg::OK | msg::Critical,
+  // Made whole in memory, then written through the checked writer: a full
+  // disk must not leave an empty file reported as exported.
+  QByteArray dati;
+  QBuffer buffer(&dati);
+  EsitoScrittura esito;
+  if (!buffer.open(QIODevice::WriteOnly) || !scriviIn(buffer, formato, x)) {
+    esito.errore = ErroreScrittura::Altro;
+  } else {
+    buffer.close();
+    esito = scriviFileSicuro(QFile::encodeName(nome).toStdString(),
+                             std::string_view(dati.constData(), static_cast<std::size_t>(dati.size())));
+  }
+  if (!esito) {
+    env_.msgBox(this, testi::erroreSalvataggio(nome, daUtf8(motivoScrittura(esito))), msg::OK | msg::Critical,
                 testi::TitoloErroreSalvataggio);
     return;
   }

@@ -9,9 +9,11 @@
 
 #include "app/Form0g.h"
 #include "dict/CartellaScratch.h"
+#include "dict/Concatena.h"
 #include "dict/IndiceDizionario.h"
 #include "platform/Decoder.h"
 #include "platform/Environment.h"
+#include "platform/Percorsi.h"
 #include "platform/StatusBar.h"
 #include "platform/ToolBar.h"
 #include "platform/Testi.h"
@@ -37,30 +39,32 @@ void Form0g::Timer0_Timer() {
   if (CartellaProg.isEmpty() || CartellaProg == QLatin1String("False")) CartellaProg = QDir::currentPath();
 
   // The decoder writes each .diz as plain text into a private folder of
-  // this run; the loader reads it from there once and deletes it.
-  cartellaScratch_ = QString::fromStdString(cartellaScratch().string());
-  // A folder that cannot be made private makes the decoder refuse, and the
-  // load then ends with the decoder's message.
-  creaCartellaScratch(cartellaScratch_.toStdString());
+  // this run, made with a random name; the loader reads each text from
+  // there once and deletes it.
+  std::filesystem::path scratch;
+  const std::string perche = creaCartellaScratch(scratch);
+  cartellaScratch_ = scratch;
   Cedi cedi([this] {
     env_.yieldNow();
     return false;
   });
-  EsitoCaricamento esito =
-      caricaDizionari(CartellaProg.toStdString(), caricaDecoder(), cartellaScratch_.toStdString(), cedi);
+  // The folder's own bytes: a name that is not UTF-8 must still be found.
+  EsitoCaricamento esito = caricaDizionari(percorsoLocale(CartellaProg),
+                                           perche.empty() ? caricaDecoder(scratch) : ChiamataDecoder{}, scratch, cedi);
   // The decoder is called only while loading: its folder goes at once, so
   // not even an empty folder is left behind if the program is killed later.
-  rimuoviCartellaScratch(cartellaScratch_.toStdString());
+  rimuoviCartellaScratch(scratch);
   cartellaScratch_.clear();
   if (!esito.ok()) {
+    // Without its folder the decoder could not run: say why.
+    if (!perche.empty() && esito.errore == TestoErroreDecoder) esito.errore += concatena({"\r\n(", perche, ")"});
     env_.msgBox(this, daUtf8(esito.errore), msg::Critical | msg::OK, daUtf8(TitoloErrore));
     esciFine();
     return;
   }
   Archivio = std::move(esito.archivio);
-  for (const AvvisoOrdine& a : esito.avvisi)
-    env_.msgBox(this, daUtf8(testoFuoriSequenza(a.voce)), msg::OK, daUtf8(TitoloAttenzione));
-  preparaIndici();
+  for (const std::string& t : testiAvvisi(esito)) env_.msgBox(this, daUtf8(t), msg::OK, daUtf8(TitoloAttenzione));
+  preparaIndici(cedi);
 
   // Menu items and panels of the loaded slots 1..6.
   for (int k = 2; k <= 6; ++k) {
@@ -90,12 +94,12 @@ void Form0g::Timer0_Timer() {
   apriFileIniziale();
 }
 
-void Form0g::preparaIndici() {
+void Form0g::preparaIndici(Cedi& cedi) {
   for (int k = 1; k < NumSlot; ++k) {
     const Dizionario& diz = Archivio.slot[static_cast<std::size_t>(k)];
-    IndiciRicerca[static_cast<std::size_t>(k)] = diz.vuoto() ? IndiceRicerca{} : costruisciIndiceRicerca(diz);
+    IndiciRicerca[static_cast<std::size_t>(k)] = diz.vuoto() ? IndiceRicerca{} : costruisciIndiceRicerca(diz, cedi);
   }
-  IndiceAnagrammiBase = costruisciIndiceAnagrammi(Archivio.slot[1]);
+  IndiceAnagrammiBase = costruisciIndiceAnagrammi(Archivio.slot[1], cedi);
 }
 
 void Form0g::pannelliDiz() {

@@ -7,14 +7,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
-#include <climits>
 #include <optional>
 #include <utility>
 
 #include "app/Form0g.h"
 #include "clues/ui/DefinizioniAccanto.h"
 #include "files/FileTes.h"
+#include "files/ScritturaFile.h"
 #include "platform/Environment.h"
 #include "platform/Testi.h"
 #include "platform/ListBox.h"
@@ -50,23 +49,6 @@ bool stessoFile(const QString& a, const QString& b) {
   const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
   if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
   return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
-}
-
-// Why a save failed, in words the user can act on; the system's own words
-// only when nothing plainer fits.
-QString motivoErrore(const QString& nome, const QSaveFile& file) {
-  const QFileInfo info(nome);
-  const QFileInfo cartella(info.absolutePath());
-  if (!cartella.isDir()) return testi::MotivoCartellaAssente;
-  if (info.isDir()) return testi::MotivoNomeCartella;
-  if (info.exists() && !info.isWritable()) return testi::MotivoFileProtetto;
-  if (!cartella.isWritable()) return testi::MotivoCartellaProtetta;
-  // The temporary file beside it takes the name plus seven characters.
-  if (QFile::encodeName(info.fileName()).size() + 7 > NAME_MAX) return testi::MotivoNomeLungo;
-  // A fresh device's text is the generic "unknown error": no detail to add.
-  if (file.errorString().isEmpty() || file.errorString() == QFile().errorString())
-    return testi::MotivoScrittura + QLatin1Char('.');
-  return testi::MotivoScrittura + QStringLiteral(" (") + file.errorString() + QStringLiteral(").");
 }
 
 }  // namespace
@@ -182,20 +164,16 @@ void Form0g::Salvacome_Click() {
 }
 
 // Writes the Schema through a temporary file that replaces `nome` only once
-// complete, so a failure leaves any earlier file as it was.
+// complete and on the disk, so a failure (a full disk among them) leaves any
+// earlier file as it was, is reported, and leaves Modificato alone.
 bool Form0g::salvaSu(const QString& nome) {
   // The clues' file is written whole before the Schema file and put in place after it.
   DefinizioniAccanto def(*this, nome);
   if (!def.prepara()) return false;
   const std::string byte = scriviTes(schema);
-  const auto lunghezza = static_cast<qint64>(byte.size());
-  QSaveFile file(nome);
-  const bool riuscito =
-      file.open(QIODevice::WriteOnly) && file.write(byte.data(), lunghezza) == lunghezza && file.commit();
-  if (!riuscito) {
-    const QString motivo = motivoErrore(nome, file);
-    if (file.isOpen()) file.cancelWriting();
-    env_.msgBox(this, testi::erroreSalvataggio(nome, motivo), msg::OK | msg::Critical,
+  const EsitoScrittura esito = scriviFileSicuro(QFile::encodeName(nome).toStdString(), byte);
+  if (!esito) {
+    env_.msgBox(this, testi::erroreSalvataggio(nome, daUtf8(motivoScrittura(esito))), msg::OK | msg::Critical,
                 testi::TitoloErroreSalvataggio);
     return false;
   }

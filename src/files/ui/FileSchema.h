@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include "files/ScritturaFile.h"
+#include "platform/Testi.h"
+
 namespace tessaro {
 
 namespace testi {
@@ -32,15 +35,15 @@ inline QString erroreSalvataggio(const QString& nome, const QString& motivo) {
   return QStringLiteral("Impossibile salvare il file ") + nome + QStringLiteral(":\r\n") + motivo;
 }
 
-// Reasons named by the save failure message.
-inline const QString MotivoCartellaAssente = QStringLiteral("la cartella indicata non esiste.");
-inline const QString MotivoNomeCartella = QStringLiteral("il nome indica una cartella, non un file.");
-inline const QString MotivoFileProtetto = QStringLiteral("il file è protetto in scrittura.");
-inline const QString MotivoCartellaProtetta = QStringLiteral("la cartella è protetta in scrittura.");
-inline const QString MotivoNomeLungo = QStringLiteral("il nome del file è troppo lungo.");
-// Followed by the system's reason in parentheses, when it gives one.
-inline const QString MotivoScrittura =
-    QStringLiteral("la scrittura non è riuscita: controllare lo spazio libero sul disco");
+// Reasons named by the save failure message (the writer's own words).
+inline const QString MotivoCartellaAssente = daUtf8(tessaro::MotivoCartellaAssente);
+inline const QString MotivoNomeCartella = daUtf8(tessaro::MotivoNomeCartella);
+inline const QString MotivoFileProtetto = daUtf8(tessaro::MotivoFileProtetto);
+inline const QString MotivoCartellaProtetta = daUtf8(tessaro::MotivoCartellaProtetta);
+inline const QString MotivoNomeLungo = daUtf8(tessaro::MotivoNomeLungo);
+inline const QString MotivoSpazioEsaurito = daUtf8(tessaro::MotivoSpazioEsaurito);
+// Followed by the system's reason in parentheses and a full stop.
+inline const QString MotivoScrittura = daUtf8(tessaro::MotivoScrittura);
 }  // namespace testi
 
 // The filter of a Qt file dialog from a description and ";"-separated

@@ -60,16 +60,22 @@ bool Form0g::mostraPasso(const EsitoPasso& e) {
   return true;
 }
 
+// Undo and redo change the grid on screen, which then differs from the file:
+// like any other change it must be saved, or asked about before it is lost.
 bool Form0g::annulla() {
   Toccate.clear();
   Trasferito = false;
-  return mostraPasso(storia.annulla(schema));
+  const EsitoPasso e = storia.annulla(schema);
+  if (!e.toccate.empty()) Modificato = 1;
+  return mostraPasso(e);
 }
 
 void Form0g::ripristina() {
   Toccate.clear();
   Trasferito = false;
-  mostraPasso(storia.ripristina(schema));
+  const EsitoPasso e = storia.ripristina(schema);
+  if (!e.toccate.empty()) Modificato = 1;
+  mostraPasso(e);
 }
 
 }  // namespace tessaro

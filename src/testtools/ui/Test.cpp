@@ -6,6 +6,7 @@
 
 #include "app/Form0g.h"
 #include "dict/Testo1252.h"
+#include "platform/Percorsi.h"
 #include "platform/Environment.h"
 #include "platform/ListBox.h"
 #include "platform/StatusBar.h"
@@ -71,7 +72,7 @@ void Form0g::FunWord_Click() {
 void Form0g::avviaWord() {
   if (!lingua_) {
     CartelleLingua cartelle;
-    cartelle.cartellaProg = CartellaProg.toStdString();
+    cartelle.cartellaProg = percorsoLocale(CartellaProg).string();
     lingua_ = std::make_unique<MotoreLinguistico>(std::move(cartelle));
   }
   if (!lingua_->avvia()) {
