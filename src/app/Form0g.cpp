@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "dict/CartellaScratch.h"
+#include "fill/ui/StatoRiempibilita.h"
 #include "platform/Environment.h"
 #include "platform/Images.h"
 #include "platform/Keys.h"
@@ -121,6 +122,7 @@ void Form0g::costruisciMenu() {
   FunWord = voce(menuStrumenti, QStringLiteral("Attivazione Funzioni MS Word"));
   FunWord->setCheckable(true);
 
+  costruisciMenuRiempimento();
   menuAiuto = menuBar()->addMenu(QStringLiteral("Aiuto"));
   AiutoF1 = voce(menuAiuto, QStringLiteral("Istruzioni generali"));
   AiutoF1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -308,6 +310,7 @@ void Form0g::Form_Load() {
 }
 
 void Form0g::Inizio() {
+  scartaProposta();
   disponi();
   vista.LatoX = latoDiPartenza();
   vista.LatoY = vista.LatoX;

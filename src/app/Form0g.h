@@ -17,6 +17,7 @@
 
 #include "clues/Definizioni.h"
 #include "dict/CaricaDizionari.h"
+#include "fill/ui/StatoRiempimento.h"
 #include "history/Storia.h"
 #include "platform/lingua/MotoreLinguistico.h"
 #include "schema/Schema.h"
@@ -38,6 +39,7 @@ namespace tessaro {
 class Environment;
 class FinestraDefinizioni;
 class ListBox;
+struct StatoRiempibilita;
 class PictureBox;
 class StatusBar;
 class ToolBar;
@@ -305,6 +307,36 @@ class Form0g : public QMainWindow {
   bool salvaSu(const QString& nome);
   bool schemaHaUnFile() const;
 
+  // ---- fill (src/fill/ui/)
+ public:
+  void costruisciMenuRiempimento();
+  void RiempiSchema_Click();
+  void RiempiArea_Click();
+  void AccettaProposta_Click();
+  void ScartaProposta_Click();
+  void QualitaMinima_Click();
+  // Fills the Schema, or only the empty cells of an area, as a proposal.
+  void riempiSchema(std::optional<Area> area);
+  // Drops the proposal and an armed area selection (no redraw); true when
+  // there was something to drop.
+  bool scartaProposta();
+  // Esc and Enter while a fill runs, a proposal shows or an area is armed;
+  // true when the key was used.
+  bool tastoRiempimento(int keyCode);
+  // The area drag while "Riempi Area" is armed; true when it took the event.
+  bool areaMouseDown(int button, double x, double y);
+  bool areaMouseMove(double x, double y);
+  bool areaMouseUp(int button, double x, double y);
+  bool areaClick();
+  // Draws the proposal (blue letters) and the area frame (dashed green).
+  void disegnaRiempimento();
+  QMenu* menuRiempimento = nullptr;
+  QAction* RiempiSchema = nullptr;
+  QAction* RiempiArea = nullptr;
+  QAction* AccettaProposta = nullptr;
+  QAction* ScartaProposta = nullptr;
+  QAction* QualitaMinima = nullptr;
+  StatoRiempimento Riempimento;
   // ---- clues, export, printing and ipuz (src/clues/ui/)
  public:
   // Adds "Definizioni" (F4) to "Visualizza" and "Importa ipuz...",
@@ -351,6 +383,36 @@ class Form0g : public QMainWindow {
   static QString percorsoGuida();
 
  private:
+
+  // ---- fillability overlay, Schema report, symmetry (src/fill/ui/)
+ public:
+  // Adds its items to the "Riempimento" menu (made when missing).
+  void vociRiempibilita();
+  void MostraRiempibilita_Click();
+  void VerificaSchema_Click();
+  void Simmetria_Click(int tipo);
+  // A click on line `riga` of the report selects its words or cells.
+  void Verifica_Click(int riga);
+  // Drawn by numera over the grid while "Mostra Riempibilità" is checked.
+  void disegnaRiempibilita();
+  // After a dictionary was switched on or off (or loaded).
+  void dizionariCambiati();
+  // Blackening or whitening the current cell does the same to its mirror.
+  void aggiorSimmetrica();
+  QString suggerimentoCella(int r, int c) const;
+  StatoRiempibilita& riempibilita() { return *riempibilita_; }
+  QAction* MostraRiempibilita = nullptr;
+  QAction* VerificaSchema = nullptr;
+  std::array<QAction*, 4> SimmetriaVoci{};
+
+ private:
+  int dizionariAttivi() const;
+  bool preparaLessico();
+  void analisiSincrona();
+  void programmaAnalisi();
+  void analisiDifferita();
+  void aggiornaVerifica(bool subito);
+  std::unique_ptr<StatoRiempibilita> riempibilita_;
 };
 
 }  // namespace tessaro

@@ -160,6 +160,7 @@ void Form0g::Numerare_Click() {
 }
 
 bool Form0g::Form_KeyDown(int keyCode, int shift) {
+  if (shift == 0 && tastoRiempimento(keyCode)) return true;
   if (shift != shiftmask::Ctrl) return false;
   switch (keyCode) {
     case vk::Zero: Originali_Click(); return true;

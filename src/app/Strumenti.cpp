@@ -51,6 +51,7 @@ void Form0g::avvisaStoriaAzzerata() {
 
 void Form0g::eseguiStrumento(const QString& key) {
   // 1. The common reset.
+  scartaProposta();
   for (int n : {2, 3, 4}) Stb1->setText(n, QStringLiteral(" "));
   for (QPushButton* b : {Command1, Command2, Command3, Command4}) b->setEnabled(false);
   Lists->Clear();

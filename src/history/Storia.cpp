@@ -19,6 +19,7 @@ std::string testoNumero(std::string_view prima, int n) {
 }  // namespace
 
 void Storia::azzera() {
+  for (auto& g : Esteso) g.clear();
   Slot.fill(0);
   NumStoria = 0;
   TopStoria = 0;
@@ -53,12 +54,55 @@ EsitoAggior Storia::aggior(Schema& s, int RigaCorr, int ColCorr, char NuovoCar) 
   Slot[i] = static_cast<std::int16_t>(RigaCorr + segno);
   Slot[i + 1] = static_cast<std::int16_t>(ColCorr);
   Slot[i + 2] = codice(s.cella(RigaCorr, ColCorr));
+  Esteso[i / 3].clear();
   SegnoGruppo = 0;
   NumStoria = static_cast<std::int16_t>(NumStoria + 3);
   TopStoria = NumStoria;  // a new change discards the redo range
   s.scrivi(RigaCorr, ColCorr, NuovoCar);
   esito.registrata = true;
   return esito;
+}
+
+EsitoAggior Storia::registraGruppo(Schema& s, const std::vector<CellaGruppo>& cambi) {
+  EsitoAggior esito;
+  std::vector<CellaGruppo> vecchi;
+  for (const CellaGruppo& c : cambi)
+    if (s.dentro(c.riga, c.colonna) && s.cella(c.riga, c.colonna) != c.car) vecchi.push_back(c);
+  if (vecchi.empty()) {
+    esito.invariata = true;
+    return esito;
+  }
+  esito.azzerata = svuotaSeAlLimite();
+  esito.segnaModifica = true;
+  const auto i = static_cast<std::size_t>(NumStoria);
+  Slot[i] = static_cast<std::int16_t>(RigaGruppoEsteso + SegnoNuovoGruppo);
+  Slot[i + 1] = static_cast<std::int16_t>(vecchi.size());
+  Slot[i + 2] = 0;
+  for (CellaGruppo& c : vecchi) {
+    const char nuovo = c.car;
+    c.car = s.cella(c.riga, c.colonna);
+    s.scrivi(c.riga, c.colonna, nuovo);
+  }
+  Esteso[i / 3] = std::move(vecchi);
+  SegnoGruppo = 0;
+  NumStoria = static_cast<std::int16_t>(NumStoria + 3);
+  TopStoria = NumStoria;
+  esito.registrata = true;
+  return esito;
+}
+
+bool Storia::scambiaGruppo(Schema& s, int i, std::vector<Casella>& toccate) {
+  auto& g = Esteso[static_cast<std::size_t>(i / 3)];
+  if (Slot[static_cast<std::size_t>(i + 1)] != static_cast<std::int16_t>(g.size())) return false;
+  for (const CellaGruppo& c : g)
+    if (!s.dentro(c.riga, c.colonna)) return false;
+  for (CellaGruppo& c : g) {
+    const char presente = s.cella(c.riga, c.colonna);
+    s.scrivi(c.riga, c.colonna, c.car);
+    c.car = presente;
+    toccate.push_back({c.riga, c.colonna});
+  }
+  return true;
 }
 
 bool Storia::scambia(Schema& s, int i, Casella& cella) {
@@ -84,14 +128,21 @@ EsitoAnnullaGruppo Storia::annullaGruppo(Schema& s, bool muoviCursore) {
   int k = NumStoria;
   for (; k >= 3; k -= 3) {
     Casella cella;
-    if (!scambia(s, k - 3, cella)) {
+    if (eGruppoEsteso(k - 3)) {
+      if (!scambiaGruppo(s, k - 3, esito.toccate)) {
+        esito.riuscito = false;
+        break;
+      }
+      if (muoviCursore && !esito.toccate.empty()) esito.corrente = esito.toccate.back();
+    } else if (!scambia(s, k - 3, cella)) {
       // The damaged record stays in effect; the ones already changed back
       // form the redo range, so history and grid agree.
       esito.riuscito = false;
       break;
+    } else {
+      esito.toccate.push_back(cella);
+      if (muoviCursore) esito.corrente = cella;
     }
-    esito.toccate.push_back(cella);
-    if (muoviCursore) esito.corrente = cella;
     if (Slot[static_cast<std::size_t>(k - 3)] >= SegnoNuovoGruppo) {
       k -= 3;
       break;
@@ -126,12 +177,19 @@ EsitoPasso Storia::ripristina(Schema& s) {
   int k = NumStoria;
   for (; k <= TopStoria - 3; k += 3) {
     Casella cella;
-    if (!scambia(s, k, cella)) {
+    if (eGruppoEsteso(k)) {
+      if (!scambiaGruppo(s, k, esito.toccate)) {
+        esito.riuscito = false;
+        break;
+      }
+      if (!esito.toccate.empty()) esito.corrente = esito.toccate.back();
+    } else if (!scambia(s, k, cella)) {
       esito.riuscito = false;
       break;
+    } else {
+      esito.toccate.push_back(cella);
+      esito.corrente = cella;
     }
-    esito.toccate.push_back(cella);
-    esito.corrente = cella;
     // Slot 300 exists and stays 0, so this read is safe for the last record.
     if (Slot[static_cast<std::size_t>(k + 3)] >= SegnoNuovoGruppo) {
       k += 3;

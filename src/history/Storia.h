@@ -37,6 +37,19 @@ struct Casella {
   friend bool operator==(const Casella&, const Casella&) = default;
 };
 
+// The row field of a record that stands for a whole group of cells (an
+// accepted fill): its column field holds how many, and the cells with their
+// characters sit beside the slots, one list per record position. Ordinary
+// records never reach this row (a Schema has at most 25 rows).
+inline constexpr std::int16_t RigaGruppoEsteso = 999;
+
+// One cell of such a group: where, and the character that its next undo or
+// redo puts back.
+struct CellaGruppo {
+  std::int16_t riga = 0, colonna = 0;
+  char car = '?';
+};
+
 // What aggior did.
 struct EsitoAggior {
   // The cell already held the character: nothing recorded, written or flagged.
@@ -86,6 +99,8 @@ class Storia {
   std::int16_t NumStoria = 0;    // slots in effect
   std::int16_t TopStoria = 0;    // NumStoria right after the last recorded change
   std::int16_t SegnoGruppo = 0;  // 1000 when the next record opens a group
+  // The cells of the group records, by record position.
+  std::array<std::vector<CellaGruppo>, LimiteStoria / 3> Esteso;
 
   // Set by every click on the grid, key typed in the writing tools and
   // result transfer before its changes.
@@ -104,6 +119,14 @@ class Storia {
   // nor written.
   EsitoAggior aggior(Schema& s, int RigaCorr, int ColCorr, char NuovoCar);
 
+  // Records and performs many cell changes as one record of its own group,
+  // whatever their number, so that one undo takes them all back: the way an
+  // accepted fill is written. Cells outside the grid and cells already
+  // holding their character are left out; with none left nothing happens.
+  EsitoAggior registraGruppo(Schema& s, const std::vector<CellaGruppo>& cambi);
+  // The cells of the group record at slot i (a multiple of 3).
+  const std::vector<CellaGruppo>& gruppo(int i) const { return Esteso[static_cast<std::size_t>(i / 3)]; }
+
   // Takes back the most recent group. Used by undo (muoviCursore = true) and
   // by the revert of a word transferred just before (false: the current cell
   // stays where it is). NumStoria becomes the index of the group's first
@@ -120,6 +143,10 @@ class Storia {
   // Exchanges the cell of record `i` with its stored code; false for a
   // damaged record, which is left untouched.
   bool scambia(Schema& s, int i, Casella& cella);
+  bool eGruppoEsteso(int i) const { return Slot[static_cast<std::size_t>(i)] % SegnoNuovoGruppo == RigaGruppoEsteso; }
+  // Exchanges every cell of the group record at slot i; false (nothing
+  // touched) when the record does not match its cells.
+  bool scambiaGruppo(Schema& s, int i, std::vector<Casella>& toccate);
 };
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QUrl>
 
 namespace tessaro {
@@ -119,6 +120,15 @@ void QtEnvironment::termina() {
   // Hidden, not closed: closing would run the windows' close handlers again.
   for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
   QCoreApplication::exit(0);
+}
+
+// The application's settings file, named after the application.
+QVariant QtEnvironment::impostazione(const QString& chiave, const QVariant& predefinito) const {
+  return QSettings().value(chiave, predefinito);
+}
+
+void QtEnvironment::salvaImpostazione(const QString& chiave, const QVariant& valore) {
+  QSettings().setValue(chiave, valore);
 }
 
 }  // namespace tessaro

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QSize>
 #include <QString>
+#include <QVariant>
+#include <map>
 
 class QDialog;
 class QFileDialog;
@@ -57,6 +59,13 @@ class Environment {
   virtual void processaEventi() = 0;
   // Ends the program at once: no window is asked again whether it may close.
   virtual void termina() = 0;
+  // Settings remembered between runs (QSettings in the Qt environment; here,
+  // and so in the tests, only for the life of the environment).
+  virtual QVariant impostazione(const QString& chiave, const QVariant& predefinito) const {
+    const auto it = impostazioni_.find(chiave);
+    return it == impostazioni_.end() ? predefinito : it->second;
+  }
+  virtual void salvaImpostazione(const QString& chiave, const QVariant& valore) { impostazioni_[chiave] = valore; }
 
   // The time-sliced yield of the long loops: pumps events only when about
   // 15 ms of work have passed since the last pump, so a loop over a million
@@ -77,6 +86,7 @@ class Environment {
 
  private:
   QElapsedTimer orologio_;
+  std::map<QString, QVariant> impostazioni_;
 };
 
 class QtEnvironment final : public Environment {
@@ -94,6 +104,8 @@ class QtEnvironment final : public Environment {
   int mostraModale(QDialog& d) override;
   void processaEventi() override;
   void termina() override;
+  QVariant impostazione(const QString& chiave, const QVariant& predefinito) const override;
+  void salvaImpostazione(const QString& chiave, const QVariant& valore) override;
 };
 
 // Sets up the open (`salva` false) or save dialog that QtEnvironment shows:

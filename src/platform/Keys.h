@@ -9,7 +9,7 @@ class QKeyEvent;
 namespace tessaro {
 
 namespace vk {
-inline constexpr int Back = 8, Tab = 9, Return = 13, Space = 32;
+inline constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32;
 inline constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
 inline constexpr int Zero = 48, A = 65, Z = 90;
 inline constexpr int OemPlus = 187, OemMinus = 189;

@@ -85,6 +85,16 @@ void PictureBox::box(double x1, double y1, double x2, double y2, const QColor& c
   update();
 }
 
+void PictureBox::boxTratteggiato(double x1, double y1, double x2, double y2, const QColor& c) {
+  QPainter p(&img_);
+  const QPoint a = inPixel(std::min(x1, x2), std::min(y1, y2));
+  const QPoint b = inPixel(std::max(x1, x2), std::max(y1, y2));
+  p.setPen(QPen(c, 2, Qt::DashLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())));
+  update();
+}
+
 void PictureBox::print(double x, double y, const QString& testo) {
   if (testo.isEmpty()) return;
   QPainter p(&img_);

@@ -32,6 +32,8 @@ class PictureBox : public QWidget {
   void cls();
   void line(double x1, double y1, double x2, double y2, const QColor& c);
   void box(double x1, double y1, double x2, double y2, const QColor& c, bool pieno);
+  // An outlined box drawn with a dashed pen, two pixels wide.
+  void boxTratteggiato(double x1, double y1, double x2, double y2, const QColor& c);
   // Writes text with its top-left at (x, y) in the current font and colour.
   void print(double x, double y, const QString& testo);
   double textHeight(const QString& testo) const;

@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
   righe[10] = "TESSARO@???????";
   f.schema.carica(15, 15, righe);
   f.Inizio();
+  // TESSARO_RIEMPIBILITA=1 shows the fillability overlay.
+  if (std::getenv("TESSARO_RIEMPIBILITA") != nullptr) f.MostraRiempibilita_Click();
   if (conDizionari) {
     // A row search on the run SALE?, as a click with tool "a1" makes it.
     f.eseguiStrumento(QStringLiteral("a1"));

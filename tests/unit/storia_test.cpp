@@ -186,3 +186,52 @@ TEST_F(StoriaTest, ContatoriFuoriMisuraNonIndirizzanoRecord) {
 
 }  // namespace
 }  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// An accepted fill of a whole 25 x 35 Schema is one record: one undo takes
+// it back between ordinary edits, one redo writes it again, and an ordinary
+// edit over it later records as before.
+TEST(StoriaGruppo, UnRiempimentoInteroEUnSoloPasso) {
+  Schema s;
+  s.crea(25, 35);
+  Storia st;
+  st.apriGruppo();
+  st.aggior(s, 0, 0, 'A');
+  std::vector<CellaGruppo> cambi;
+  for (std::int16_t r = 0; r < 25; ++r)
+    for (std::int16_t c = 0; c < 35; ++c) cambi.push_back({r, c, static_cast<char>('A' + (r + c) % 26)});
+  cambi.push_back({30, 1, 'X'});  // outside: left out
+  const Schema prima = s;
+  const EsitoAggior e = st.registraGruppo(s, cambi);
+  EXPECT_TRUE(e.registrata && e.segnaModifica);
+  EXPECT_EQ(st.NumStoria, 6);
+  EXPECT_EQ(st.gruppo(3).size(), 874u);  // (0,0) already held its letter
+  EXPECT_EQ(s.Griglia[24], "YZABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFG");
+  const Schema pieno = s;
+
+  const EsitoPasso u = st.annulla(s);
+  EXPECT_EQ(u.toccate.size(), 874u);
+  EXPECT_EQ(u.pannello2, " Annullo n. 2 ");
+  EXPECT_EQ(s.Griglia, prima.Griglia);
+  const EsitoPasso r = st.ripristina(s);
+  EXPECT_EQ(r.pannello2, " Ripristino n. 2 ");
+  EXPECT_EQ(s.Griglia, pieno.Griglia);
+  st.apriGruppo();
+  st.aggior(s, 3, 3, '?');
+  EXPECT_TRUE(st.annulla(s).riuscito);
+  EXPECT_EQ(s.Griglia, pieno.Griglia);
+  EXPECT_TRUE(st.annulla(s).riuscito);
+  EXPECT_EQ(s.Griglia, prima.Griglia);
+  // Nothing to change: nothing recorded.
+  EXPECT_TRUE(st.registraGruppo(s, {{0, 0, 'A'}}).invariata);
+  // A damaged count stops the undo with the anomaly, the grid untouched.
+  st.ripristina(s);
+  st.Slot[4] = 5;
+  EXPECT_FALSE(st.annulla(s).riuscito);
+  EXPECT_EQ(s.Griglia, pieno.Griglia);
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -219,6 +219,31 @@ TEST_F(ToolComandi, AnagrammiComeNellElenco) {
   });
 }
 
+TEST_F(ToolComandi, RiempiScriveLoSchemaOSpiegaPerche) {
+  dizionario("quadro.diz", {"ARE", "CAR", "CAT", "COT", "COW", "ODE", "ORE", "TAR", "TED", "WED"});
+  const std::string Q = p("quadro.diz");
+  crea("s.tes", "3,3\r\n\"CA?\"\r\n\"???\"\r\n\"???\"\r\n");
+  crea("x.tes", "3,3\r\n\"CAX\"\r\n\"???\"\r\n\"???\"\r\n");
+  crea("rotto.tes", "3,3\r\n\"CA?\"\r\n");
+  const std::string pieno = "3,3\r\n\"CAT\"\r\n\"ORE\"\r\n\"WED\"\r\n";
+  verifica({
+      {{"riempi", p("s.tes"), Q}, 0, pieno, ""},
+      {{"riempi", "--seme", "4", "--tempo", "5", "-o", p("pieno.tes"), p("s.tes"), Q}, 0, "", ""},
+      {{"riempi", p("x.tes"), Q}, 1, "", "Nessun riempimento possibile: 1 Orizzontale non ha parole adatte.\n"},
+      {{"riempi", p("rotto.tes"), Q}, 2, "", "mancano righe dello Schema"},
+      {{"riempi", p("s.tes"), p("manca.diz")}, 2, "", "il file non esiste"},
+      {{"riempi", "--minimo", "101", p("s.tes"), Q}, 2, "", "--minimo vuole un punteggio da 0 a 100"},
+      {{"riempi", "--tempo", "0", p("s.tes"), Q}, 2, "", "--tempo vuole"},
+      {{"riempi", p("s.tes")}, 2, "", "uso: tessaro-diz riempi"},
+  });
+  std::string scritto;
+  EXPECT_TRUE(leggiFileIntero(dir_ / "pieno.tes", scritto));
+  EXPECT_EQ(scritto, pieno);
+  EXPECT_EQ(esegui({"riempi", "--statistiche", p("s.tes"), Q}), 0);
+  EXPECT_NE(err.find("nodi: "), std::string::npos);
+  EXPECT_NE(err.find("punteggio medio: 50,0\nparole: 6/6\n"), std::string::npos) << err;
+}
+
 // Regressions: control characters of a dictionary or a name reached the
 // terminal raw; a pipe blocked the read; a run of thousands of cells took
 // minutes; a UTF-8 .dic kept its two-byte letters.

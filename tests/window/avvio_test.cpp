@@ -68,7 +68,7 @@ TEST_F(Avvio, MenuConLeLoroVociEStati) {
   QStringList menu;
   for (const QAction* a : f->menuBar()->actions()) menu << a->text();
   EXPECT_EQ(menu, (QStringList{QStringLiteral("File"), QStringLiteral("Visualizza"), QStringLiteral("Strumenti"),
-                               QStringLiteral("Aiuto")}));
+                               QStringLiteral("Riempimento"), QStringLiteral("Aiuto")}));
   EXPECT_FALSE(f->Salva->isEnabled() || f->Salvacome->isEnabled() || f->FunWord->isChecked());
   EXPECT_TRUE(f->Numerare->isChecked() && f->Accorcia->isChecked());
   EXPECT_EQ((QStringList{f->Riduci->text(), f->Ingrandisci->text(), f->Originali->text(), f->d[3]->text()}),

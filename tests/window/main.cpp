@@ -1,6 +1,7 @@
 // The window tests run offscreen: a machine without a display discovers and
 // runs them too.
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(filtraMessaggi);
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   testing::InitGoogleTest(&argc, argv);
+  // Settings the window keeps (the fill's options) go to a test location,
+  // and a user's own never reach the tests.
+  QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   QTranslator traduzione;
   tessaro::preparaApplicazione(app, traduzione);

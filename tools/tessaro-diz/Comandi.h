@@ -37,6 +37,8 @@ inline constexpr std::string_view UsoCheck = "tessaro-diz check FILE";
 inline constexpr std::string_view UsoCerca = "tessaro-diz cerca [--estesa] [--max N] RICHIESTA DIZ...";
 inline constexpr std::string_view UsoIncrocio = "tessaro-diz incrocio [--libera] [--vocali] RIGA COLONNA DIZ...";
 inline constexpr std::string_view UsoAnagrammi = "tessaro-diz anagrammi PAROLA BASE";
+inline constexpr std::string_view UsoRiempi =
+    "tessaro-diz riempi [--seme N] [--tempo SECONDI] [--minimo PUNTEGGIO] [--statistiche] [-o OUT.tes] SCHEMA.tes DIZ...";
 inline constexpr std::string_view UsoCopertura = "tessaro-diz copertura LISTA DIZ...";
 inline constexpr std::string_view UsoImporta = "tessaro-diz importa IN.ipuz -o OUT.tes";
 inline constexpr std::string_view UsoEsporta =
@@ -52,6 +54,9 @@ int comandoCheck(Argomenti args);
 int comandoCerca(Argomenti args);
 int comandoIncrocio(Argomenti args);
 int comandoAnagrammi(Argomenti args);
+// Fills a Schema file; exit 0 filled (the Schema on OUT or standard output),
+// 1 no fill (one Italian line on standard error), 2 bad usage or input.
+int comandoRiempi(Argomenti args);
 // The words of a list that no dictionary holds, then "coperte: N di M (P %)";
 // exits with EsitoProblemi when some word is not covered.
 int comandoCopertura(Argomenti args);
@@ -116,5 +121,12 @@ void stampaRighe(const std::vector<std::string>& righe);
 // file; a new file gets 0666 less the umask, a replaced one keeps its mode.
 // On failure prints the reason and returns false.
 bool scriviFile(const std::filesystem::path& p, std::string_view dati);
+
+// tessaro-diz analizza: whether a Schema file can still be filled, one line
+// per run, the dead cells or the forced letters, then the verdict, each line
+// ended by CR LF. Exit 0 fillable, 1 not fillable, 2 bad usage or an invalid
+// file.
+inline constexpr std::string_view UsoAnalizza = "tessaro-diz analizza SCHEMA.tes DIZ...";
+int comandoAnalizza(Argomenti args);
 
 }  // namespace tessaro::diz

@@ -17,6 +17,8 @@ constexpr Comando Tabella[] = {
     {"cerca", UsoCerca, comandoCerca},
     {"incrocio", UsoIncrocio, comandoIncrocio},
     {"anagrammi", UsoAnagrammi, comandoAnagrammi},
+    {"riempi", UsoRiempi, comandoRiempi},
+    {"analizza", UsoAnalizza, comandoAnalizza},
     {"copertura", UsoCopertura, comandoCopertura},
     {"importa", UsoImporta, comandoImporta},
     {"esporta", UsoEsporta, comandoEsporta},

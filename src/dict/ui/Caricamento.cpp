@@ -115,6 +115,7 @@ void Form0g::pannelliDiz() {
     const QString c = voce->text();
     Stb1->setToolTip(k + 10, c.mid(4).chopped(std::min<qsizetype>(4, c.mid(4).size())));
   }
+  dizionariCambiati();
 }
 
 void Form0g::dk_Click(int k) {

@@ -17,6 +17,7 @@ void applica(ToolBar* t, const QString& key, StatoPulsante s) {
 }  // namespace
 
 void Form0g::aggior() {
+  scartaProposta();
   const EsitoAggior e = storia.aggior(schema, RigaCorr, ColCorr, NuovoCar);
   if (e.azzerata) avvisaStoriaAzzerata();
   if (e.segnaModifica) {

@@ -23,7 +23,7 @@ inline const QString TrasferisciColonna = QStringLiteral("Click per trasferire a
 }  // namespace testi
 
 void Form0g::Peri_Click() {
-  if (Occupato > 0 || !schema.esiste()) return;
+  if (Occupato > 0 || !schema.esiste() || areaClick()) return;
   RigaCorr = static_cast<std::int16_t>(std::clamp<int>(RigaCorr, 0, schema.Righe - 1));
   ColCorr = static_cast<std::int16_t>(std::clamp<int>(ColCorr, 0, schema.Colonne - 1));
 
@@ -57,6 +57,7 @@ void Form0g::Peri_Click() {
       }
       Stb1->setText(3, QStringLiteral(" "));
       aggior();
+      aggiorSimmetrica();
       rinfresca();
       evidenziaCasella();
       return;
@@ -73,6 +74,7 @@ void Form0g::Peri_Click() {
       if (CarCella != CellaVuota) {
         NuovoCar = CellaVuota;
         aggior();
+        aggiorSimmetrica();
       }
       rinfresca();
       evidenziaCasella();

@@ -42,6 +42,7 @@ void Form0g::rinfresca() {
   }
   numera();
   grigliaDisegnata();
+  disegnaRiempimento();
 }
 
 void Form0g::numera() {
@@ -59,6 +60,7 @@ void Form0g::numera() {
   }
   Peri->setFontSize(vista.FontLettere);
   Peri->setForeColor(Nero);
+  disegnaRiempibilita();
 }
 
 void Form0g::evidenzia() {

@@ -22,7 +22,7 @@ int cellaDi(double x) { return static_cast<int>(std::floor(x)); }
 }  // namespace
 
 void Form0g::Peri_MouseDown(int button, int, double x, double y) {
-  if (Occupato > 0) return;
+  if (Occupato > 0 || areaMouseDown(button, x, y)) return;
   if (button == 2) {
     const auto premuto = [this](const char* k) { return Tlb1->value(QString::fromLatin1(k)) == 1; };
     if (premuto("a3")) eseguiStrumento(QStringLiteral("a4"));
@@ -44,7 +44,7 @@ void Form0g::Peri_MouseDown(int button, int, double x, double y) {
 }
 
 void Form0g::Peri_MouseMove(int, int, double x, double y) {
-  if (Occupato > 0 || !schema.esiste()) return;
+  if (Occupato > 0 || !schema.esiste() || areaMouseMove(x, y)) return;
   if (Trascinando) {
     if (Modo != 1 && Modo != 2) return;
     Peri->setMousePointer(PictureBox::Predefinito);
@@ -87,7 +87,7 @@ void Form0g::Peri_MouseMove(int, int, double x, double y) {
 }
 
 void Form0g::Peri_MouseUp(int button, int, double x, double y) {
-  if (button == 2) return;
+  if (button == 2 || areaMouseUp(button, x, y)) return;
   Trascinando = false;
   if ((Modo != 1 && Modo != 2) || !schema.esiste()) return;
   Peri->setMouseIcon(ImageA);

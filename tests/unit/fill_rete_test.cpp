@@ -1,0 +1,179 @@
+// The fill's vocabulary and the candidate sets of a grid's runs with their
+// arc consistency, on small hand-made dictionaries.
+#include "fill/Rete.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fill/Lessico.h"
+
+namespace tessaro {
+namespace {
+
+using Parole = std::vector<std::string>;
+
+// Dictionaries made by the test, slot 1 first, and their vocabulary.
+class Vocabolario {
+ public:
+  void aggiungi(const Parole& voci, TipoDizionario tipo) {
+    auto d = std::make_unique<Dizionario>();
+    for (const auto& v : voci) d->testo += v + "\r\n";
+    ix_.push_back(std::make_unique<IndiceRicerca>(costruisciIndiceRicerca(*d)));
+    fonti_.push_back({d.get(), ix_.back().get(), tipo, tipo == TipoDizionario::Base});
+    diz_.push_back(std::move(d));
+  }
+  Lessico lessico(const ListePunteggi& liste = {}) const { return costruisciLessico(fonti_, liste); }
+
+ private:
+  std::vector<std::unique_ptr<Dizionario>> diz_;
+  std::vector<std::unique_ptr<IndiceRicerca>> ix_;
+  std::vector<FonteLessico> fonti_;
+};
+
+// The words of length L with their scores, in the vocabulary's order.
+std::vector<std::string> classe(const Lessico& lex, std::size_t L) {
+  std::vector<std::string> v;
+  if (const ClasseParole* c = lex.classe(L))
+    for (std::uint32_t i = 0; i < c->n; ++i) v.push_back(std::string(c->parola(i)) + ":" + std::to_string(c->punteggi[i]));
+  return v;
+}
+
+Schema schema(std::vector<std::string> righe) {
+  for (auto& r : righe)
+    for (char& c : r)
+      if (c == '#') c = CellaNera;
+  Schema s;
+  s.carica(static_cast<std::int16_t>(righe.size()), static_cast<std::int16_t>(righe[0].size()), righe);
+  return s;
+}
+
+std::string lettere(Lettere l) {
+  std::string s;
+  for (int x = 0; x < 26; ++x)
+    if (l >> x & 1u) s += static_cast<char>('A' + x);
+  return s;
+}
+
+TEST(FillLessico, GruppiDoppioniPunteggiEEscluse) {
+  Vocabolario v;
+  // Base: CAS! stands for CASA and CASE; "L'A" and "A#B" are no words; the
+  // comment never is.
+  v.aggiungi({"#commento", "ALA", "A#B", "CAS!", "L'AX", "RE", "ROSA"}, TipoDizionario::Base);
+  // Names: ROSA again (the better score stays), PIA; a final code is a
+  // character like any other here.
+  v.aggiungi({"CAS!", "PIA", "ROSA"}, TipoDizionario::Nomi);
+  const ListePunteggi liste{{"CASE", "ROSA"}, {"ALA"}, {"RE"}};
+  const Lessico lex = v.lessico(liste);
+  EXPECT_EQ(classe(lex, 2), (Parole{"RE:100"}));
+  EXPECT_EQ(classe(lex, 3), (Parole{"PIA:30"}));
+  EXPECT_EQ(classe(lex, 4), (Parole{"CASE:99", "ROSA:55", "CASA:50"}));
+  EXPECT_EQ(lex.trova("CASA"), std::optional<std::uint32_t>(2));
+  EXPECT_EQ(lex.trova("CASO"), std::nullopt);
+  EXPECT_EQ(lex.classe(4)->sopra(51), 2u);
+  EXPECT_EQ(lex.classe(4)->fineFascia(1), 2u);
+}
+
+TEST(FillLessico, PunteggiDiRangoETipo) {
+  EXPECT_EQ(punteggioRango(1, 1000), 99);
+  EXPECT_EQ(punteggioRango(1000, 1000), 55);
+  EXPECT_EQ(punteggioRango(32, 1024), 77);
+  EXPECT_EQ(tipoDizionario(1, "base.diz"), TipoDizionario::Base);
+  EXPECT_EQ(tipoDizionario(2, "NOMI.DIZ"), TipoDizionario::Nomi);
+  EXPECT_EQ(tipoDizionario(3, "extra.dic"), TipoDizionario::Altro);
+  EXPECT_EQ(leggiListaParole("# prova\r\ncittà\n  Perché \nl'uomo\ncitta\n"), (Parole{"CITTA", "PERCHE"}));
+}
+
+// 3 x 3 word squares: with an O in the corner the rows are ORA, RAI or REI,
+// AIA.
+class Quadrato : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    v.aggiungi({"AIA", "ARE", "ORA", "ORE", "RAI", "RAM", "REI", "ZZZ"}, TipoDizionario::Base);
+    lex = v.lessico();
+  }
+  Vocabolario v;
+  Lessico lex;
+};
+
+TEST_F(Quadrato, FissatoDaUnaLetteraLaPropagazioneRisolve) {
+  Rete r(lex, schema({"O??", "???", "???"}));
+  ASSERT_EQ(r.numeroPercorsi(), 6u);
+  // Own letters: 1 Orizzontale and 1 Verticale start with O (ORA, ORE).
+  EXPECT_EQ(r.candidatiPropri(0), 2u);
+  EXPECT_EQ(r.candidati(2), 8u);
+  EXPECT_EQ(lettere(r.offerta(0, 1)), "R");
+  r.apri();
+  ASSERT_TRUE(r.propaga());
+  std::vector<std::uint32_t> conte;
+  for (int i = 0; i < 6; ++i) conte.push_back(r.candidati(i));
+  EXPECT_EQ(conte, (std::vector<std::uint32_t>{1, 1, 2, 1, 2, 1}));
+  EXPECT_EQ(lettere(r.lettere(1, 1)), "AE");
+  EXPECT_EQ(lettere(r.lettere(2, 2)), "A");
+  EXPECT_EQ(r.parola(4, *r.primo(4)), "RAI");
+  EXPECT_EQ(r.parola(4, *r.prossimo(4, *r.primo(4) + 1)), "REI");
+  r.chiudi();
+  EXPECT_EQ(r.candidati(2), 8u);
+  EXPECT_EQ(lettere(r.lettere(1, 1)), lettere(TutteLettere));
+}
+
+TEST_F(Quadrato, UnaLetteraImpossibileSvuotaUnPercorso) {
+  // R?? across and down: the second letter must start a column, so A; then
+  // RAI or RAM leave I or M to start the last column, which nothing does.
+  Rete r(lex, schema({"R??", "???", "???"}));
+  EXPECT_EQ(r.candidatiPropri(0), 3u);
+  r.apri();
+  EXPECT_FALSE(r.propaga());
+  EXPECT_GE(r.percorsoInConflitto(), 0);
+  r.chiudi();
+  EXPECT_EQ(r.candidati(0), 3u);
+  // A complete run that is no word has no candidate of its own.
+  Rete q(lex, schema({"ORX", "???", "???"}));
+  EXPECT_EQ(q.candidatiPropri(0), 0u);
+}
+
+TEST_F(Quadrato, FissaTogliEUnaParolaPerPercorso) {
+  OpzioniRete o;
+  o.tuttiDiversi = true;
+  Rete r(lex, schema({"???", "???", "###"}), o);
+  // Runs: 1 O (3), 1 V, 2 V, 3 V (length 2: no words), 4 O.
+  r.apri();
+  EXPECT_FALSE(r.propaga());
+  r.chiudi();
+  // Without the two-letter columns: a 1 x 3 row next to a free row.
+  Rete s(lex, schema({"???", "###", "???"}), o);
+  s.apri();
+  ASSERT_TRUE(s.propaga());
+  s.apri();
+  s.fissa(0, *lex.trova("ORA"));
+  ASSERT_TRUE(s.propaga());
+  EXPECT_FALSE(s.contiene(1, *lex.trova("ORA")));
+  EXPECT_EQ(s.candidati(1), 7u);
+  s.togli(1, *lex.trova("ZZZ"));
+  ASSERT_TRUE(s.propaga());
+  EXPECT_EQ(s.candidati(1), 6u);
+  s.chiudi();
+  EXPECT_EQ(s.candidati(0), 8u);
+  EXPECT_EQ(s.candidati(1), 8u);
+}
+
+TEST_F(Quadrato, AreaSoloIPercorsiConCelleVuoteDentro) {
+  OpzioniRete o;
+  o.area = Area{0, 0, 0, 2};
+  Rete r(lex, schema({"???", "R?I", "???"}), o);
+  // The top row and the three columns have an empty cell in the area.
+  std::vector<bool> attivi;
+  for (std::size_t i = 0; i < r.numeroPercorsi(); ++i) attivi.push_back(r.attivo(static_cast<int>(i)));
+  EXPECT_EQ(attivi, (std::vector<bool>{true, true, true, true, false, false}));
+  r.apri();
+  ASSERT_TRUE(r.propaga());
+  // ?R? and ?I? down leave AIA or ORA across; R?? down makes it ORA. The
+  // empty cells outside the area take any letter their run allows.
+  EXPECT_EQ(lettere(r.lettere(0, 0)) + lettere(r.lettere(0, 1)) + lettere(r.lettere(0, 2)), "ORA");
+  EXPECT_EQ(lettere(r.lettere(2, 1)), "IM");
+}
+
+}  // namespace
+}  // namespace tessaro
