@@ -73,9 +73,10 @@ TEST(FileTesLettura, FormeRifiutate) {
   }
 }
 
-TEST(FileTesNome, EstensioneAggiuntaAncheANomiCortiOVuoti) {
-  EXPECT_EQ(conEstensioneTes(""), ".tes");
-  EXPECT_EQ(conEstensioneTes("es"), "es.tes");
+TEST(FileTesNome, EstensioneAggiuntaUnaVolta) {
+  for (const auto& [nome, atteso] : {std::pair{"", ".tes"}, {"es", "es.tes"}, {"SCHEMA.TES", "SCHEMA.TES"},
+                                     {"doppio.Tes", "doppio.Tes"}, {"nome.txt", "nome.txt.tes"}})
+    EXPECT_EQ(conEstensioneTes(nome), atteso);
 }
 
 }  // namespace

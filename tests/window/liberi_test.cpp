@@ -82,14 +82,6 @@ TEST_F(Liberi, AccorciaInizioRinunciaAllaTestaLibera) {
   EXPECT_EQ(f->schema.Griglia[0], "??CASE");
 }
 
-TEST_F(Liberi, UnSoloVuotoInTestaNonSiLibera) {
-  cerca({"ARCANE"}, {"\x10?CANE"}, 0, 3);
-  ASSERT_EQ(f->Richiesta, "?CANE");
-  rifiuto(&Form0g::Command1_Click, {" Lunghezza Libera in Testa ", " Richiesta errata! "});
-  // A letter at the end: the tail cannot be freed either.
-  rifiuto(&Form0g::Command4_Click, {" Lunghezza Libera in Coda ", " Richiesta errata! "});
-}
-
 TEST_F(Liberi, LiberaCodaPoiAccorciaInCoda) {
   cerca({"CAN", "CARO", "CASA"}, {"CA??\x10", "?????"});
   ASSERT_EQ(righe(), (Testi{"CARO -1", "CASA -1"}));

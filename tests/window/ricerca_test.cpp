@@ -67,6 +67,30 @@ TEST_F(Ricerca, RigaDalClicSullaSecondaCasella) {
   clic(1, 3);
   EXPECT_EQ(f->Richiesta, "CAS?");
   EXPECT_EQ(righe(), Testi{"CAS(AE) -1"});
+
+  // Another tool empties the list of a real search; so does undo, which
+  // leaves the grid tool pressed.
+  f->Tlb1_ButtonClick(QStringLiteral("a2"));
+  EXPECT_EQ(righe(), Testi{});
+  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
+  EXPECT_EQ(comandiAbilitati(), 0);
+  clic(1, 6);
+  EXPECT_EQ(f->Richiesta, "CO?E");
+  EXPECT_EQ(righe(), Testi{"COSE -1"});
+  EXPECT_EQ(f->Lists->toolTip(), QStringLiteral("Click per trasferire a COLONNA"));
+  EXPECT_EQ(evid(), (Quattro{6, 0, 1, 4}));
+  f->Tlb1_ButtonClick(QStringLiteral("a7"));
+  EXPECT_EQ(righe(), Testi{});
+  EXPECT_EQ(f->Modo, 2);
+
+  // A black cell in tool 2: only the common part.
+  f->texta->setText(QStringLiteral("x"));
+  clic(0, 4);
+  EXPECT_EQ(righe(), Testi{});
+  EXPECT_TRUE(f->Lists->toolTip().isEmpty());
+  EXPECT_EQ(pannelli(4), (Testi{" ", " ", " R1 C5  "}));
+  EXPECT_EQ(f->Richiesta + f->texta->text().toStdString(), "CO?Ex");
+  EXPECT_EQ(env->beeps, 0);
 }
 
 TEST_F(Ricerca, Trascinamenti) {
@@ -103,24 +127,6 @@ TEST_F(Ricerca, Trascinamenti) {
   trascina(1.5, 0.5, 2.5, 0.5);
   clic(0, 2);
   EXPECT_EQ(f->Richiesta, "CA?E");
-}
-
-TEST_F(Ricerca, ColonnaENeraNellaColonna) {
-  prepara(Base, Griglia, "a2");
-  clic(1, 6);
-  EXPECT_EQ(f->Richiesta, "CO?E");
-  EXPECT_EQ(righe(), Testi{"COSE -1"});
-  EXPECT_EQ(f->Lists->toolTip(), QStringLiteral("Click per trasferire a COLONNA"));
-  EXPECT_EQ(evid(), (Quattro{6, 0, 1, 4}));
-
-  // A black cell in tool 2: only the common part.
-  f->texta->setText(QStringLiteral("x"));
-  clic(0, 4);
-  EXPECT_EQ(righe(), Testi{});
-  EXPECT_TRUE(f->Lists->toolTip().isEmpty());
-  EXPECT_EQ(pannelli(4), (Testi{" ", " ", " R1 C5  "}));
-  EXPECT_EQ(f->Richiesta + f->texta->text().toStdString(), "CO?Ex");
-  EXPECT_EQ(env->beeps, 0);
 }
 
 TEST_F(Ricerca, RichiesteErrate) {
@@ -312,22 +318,6 @@ TEST_F(Ricerca, RitentoDopoLiberaInizioNonMescolaLeRichieste) {
             (Testi{"*CA??", "*CA??", "??", ""}));
   EXPECT_EQ(pannelli(4), (Testi{" nessuno ", " ", " "}));
   EXPECT_EQ(env->beeps, 1);
-}
-
-TEST_F(Ricerca, StrumentoSvuotaLaListaDiUnaRicercaVera) {
-  prepara(Base, Griglia, "a1");
-  clic(0, 1);
-  ASSERT_EQ(f->Lists->ListCount(), 2);
-  f->Tlb1_ButtonClick(QStringLiteral("a2"));
-  EXPECT_EQ(righe(), Testi{});
-  EXPECT_EQ(f->Stb1->text(2), QStringLiteral(" "));
-  EXPECT_EQ(comandiAbilitati(), 0);
-  // Undo leaves the grid tool and clears the list as well.
-  clic(1, 6);
-  ASSERT_EQ(f->Lists->ListCount(), 1);
-  f->Tlb1_ButtonClick(QStringLiteral("a7"));
-  EXPECT_EQ(righe(), Testi{});
-  EXPECT_EQ(f->Modo, 2);
 }
 
 }  // namespace
