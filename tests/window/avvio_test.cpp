@@ -79,18 +79,15 @@ TEST_F(Avvio, MenuConLeLoroVociEStati) {
   EXPECT_EQ(f->AiutoContesto, 1000);
 }
 
-TEST_F(Avvio, FileWordTempConUnSoloSeparatore) {
+TEST_F(Avvio, FileWordTempESchermoStretto) {
   EXPECT_EQ(f->FileWordTemp, f->CartellaProg + QStringLiteral("/~cruci.doc"));
   const QString prima = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(QStringLiteral("/")));
-  Form0g g(*env);
-  g.Form_Load();
+  Form0g r(*env);
+  r.Form_Load();
   QDir::setCurrent(prima);
-  EXPECT_EQ(g.CartellaProg, QStringLiteral("/"));
-  EXPECT_EQ(g.FileWordTemp, QStringLiteral("/~cruci.doc"));
-}
-
-TEST_F(Avvio, SchermoStrettoUsaLeImmaginiPiccole) {
+  EXPECT_EQ(r.CartellaProg + '|' + r.FileWordTemp, QStringLiteral("/|/~cruci.doc"));
+  // A narrow screen takes the small images.
   EXPECT_FALSE(f->SchermoPiccolo);
   ScriptedEnvironment stretto;
   stretto.schermo = QSize(11985, 8985);

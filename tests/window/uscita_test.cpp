@@ -60,9 +60,7 @@ TEST_F(Uscita, EsciDopoAverSalvato) {
   env->fileScelti = {cartella.filePath(QStringLiteral("ultimo"))};
   f->menuEsci_Click();
   EXPECT_TRUE(env->terminato);
-  QFile salvato(cartella.filePath(QStringLiteral("ultimo.tes")));
-  ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
-  EXPECT_EQ(salvato.readAll(), QByteArray("2,4\r\n\"CANE\"\r\n\"????\"\r\n"));
+  EXPECT_EQ(leggi(cartella.filePath(QStringLiteral("ultimo.tes"))), QByteArray("2,4\r\n\"CANE\"\r\n\"????\"\r\n"));
 }
 
 TEST_F(Guida, F1ApreLaGuidaDelProgramma) {
