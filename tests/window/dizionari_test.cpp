@@ -25,13 +25,6 @@ const QString Attenzione = QStringLiteral("Attenzione...");
 const QString ApriCruciverba =
     QStringLiteral(" Aprire un CRUCIVERBA dal menu File o usare TEST e i pulsanti a sinistra ");
 
-// The entries as a plain dictionary text.
-std::string unite(const Testi& voci) {
-  std::string t;
-  for (const auto& v : voci) t += v + "\r\n";
-  return t;
-}
-
 class Dizionari : public Finestra {
  protected:
   void SetUp() override {
@@ -126,8 +119,6 @@ TEST_F(Dizionari, CaricamentiFallitiChiudonoIlProgramma) {
     QString testo;
   } casi[] = {
       {"senza base", {{"nomi.diz", codificaDiz(unite({"ROMA"}))}, {"extra.dic", unite({"ZETA"})}}, MancaBase},
-      // Read as plain text into slot 2: it is not the base dictionary.
-      {"base maiuscola", {{"BASE.DIZ", unite({"CANE"})}}, MancaBase},
       {"base illeggibile", {{"base.diz", "questo non \x01\x02 un dizionario\r\nCANE\r\n"}}, ErroreDecoder},
       {"contenitore troncato", {{"base.diz", codificaDiz(unite({"CANE"}))}, {"nomi.diz", troncato}}, ErroreDecoder},
   };

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -29,13 +28,6 @@ const QString Attenzione = QStringLiteral("ATTENZIONE !");
 
 class FileSchemaTest : public Finestra {
  protected:
-  void SetUp() override {
-    Finestra::SetUp();
-    ASSERT_TRUE(dir.isValid());
-  }
-
-  QString percorso(const QString& nome) const { return dir.filePath(nome); }
-
   // Opens `p` through "Apri File..." with no question pending.
   void apri(const QString& p) {
     env->fileScelti.push_back(p);
@@ -65,9 +57,6 @@ class FileSchemaTest : public Finestra {
   static std::string stato(const QString& nome, int modificato) {
     return (nome + '|' + Titolo + nome + '|' + QString::number(modificato)).toStdString();
   }
-  static std::string scatola(const QString& titolo, int stile, const QString& testo) {
-    return (titolo + '|' + QString::number(stile) + '|' + testo).toStdString();
-  }
   static std::string erroreFile() {
     return scatola(NomeProgramma, 0, QString::fromUtf8(MsgErroreFile.data(), static_cast<int>(MsgErroreFile.size())));
   }
@@ -81,8 +70,6 @@ class FileSchemaTest : public Finestra {
     return ((d.salva ? QStringLiteral("salva|") : QStringLiteral("apri|")) + d.titolo + '|' + d.filtro + '|' +
             d.nomeIniziale).toStdString();
   }
-
-  QTemporaryDir dir;
 };
 
 using Domanda = FileSchemaTest;

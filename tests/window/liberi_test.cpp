@@ -9,7 +9,6 @@
 namespace tessaro::prova {
 namespace {
 
-using Quattro = std::array<int, 4>;
 const QColor Verde(0, 255, 0);
 
 class Liberi : public Finestra {

@@ -10,8 +10,6 @@
 namespace tessaro::prova {
 namespace {
 
-using Quattro = std::array<int, 4>;
-
 class Ricerca : public Finestra {
  protected:
   // Button down, move and release along the grid, then the click.
@@ -25,9 +23,6 @@ class Ricerca : public Finestra {
   // The first and last cell of the run, columns for tool 1, rows for tool 2.
   std::array<int, 2> corsa() const {
     return f->Modo == 2 ? std::array<int, 2>{f->PrimaRiga, f->UltimaRiga} : std::array<int, 2>{f->PrimaCol, f->UltimaCol};
-  }
-  int comandiAbilitati() const {
-    return f->Command1->isEnabled() + f->Command2->isEnabled() + f->Command3->isEnabled() + f->Command4->isEnabled();
   }
   // The entries "C" followed by four letters, in text order, up to n of them.
   static Testi moltissime(int n) {
