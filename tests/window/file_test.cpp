@@ -57,6 +57,11 @@ class FileSchemaTest : public Finestra {
   static std::string stato(const QString& nome, int modificato) {
     return (nome + '|' + Titolo + nome + '|' + QString::number(modificato)).toStdString();
   }
+  // The question about unsaved changes, naming `nome`.
+  static std::string domanda(const QString& nome) {
+    return scatola(Attenzione, 19, QStringLiteral("Il file ") + nome +
+                                       QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?"));
+  }
   static std::string erroreFile() {
     return scatola(NomeProgramma, 0, QString::fromUtf8(MsgErroreFile.data(), static_cast<int>(MsgErroreFile.size())));
   }
@@ -224,9 +229,7 @@ TEST_F(Domanda, SiSalvaPoiApreNoPerdeLeModifiche) {
   env->risposte = {msg::AnsNo};
   env->fileScelti = {mio};
   f->menuApri_Click();
-  EXPECT_EQ(scatole(), Testi{scatola(Attenzione, 19,
-                                     QStringLiteral("Il file ") + altro +
-                                         QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?"))});
+  EXPECT_EQ(scatole(), Testi{domanda(altro)});
   EXPECT_EQ(stato(), stato(mio, 0));
   EXPECT_EQ(f->schema.Griglia, Griglia4x4);
   EXPECT_EQ(leggi(altro), Byte2x3);
@@ -340,10 +343,7 @@ TEST_F(SalvataggioFallito, DiscoPienoTieneIlFileEChiede) {
   env->risposte = {msg::AnsYes};
   env->fileScelti = {p};
   f->menuEsci_Click();
-  EXPECT_EQ(scatole(), (Testi{errore, errore,
-                              scatola(Attenzione, 19, QStringLiteral("Il file ") + p +
-                                                          QStringLiteral(" è stato modificato ma non è stato salvato.\r\nSalvare ora?")),
-                              errore}));
+  EXPECT_EQ(scatole(), (Testi{errore, errore, domanda(p), errore}));
   EXPECT_FALSE(env->terminato);
   EXPECT_EQ(stato(), stato(p, 1));
   EXPECT_EQ(leggi(p), Byte2x3);
@@ -396,9 +396,7 @@ TEST_F(FileSchemaTest, SalvaDopoNuovoNonSovrascriveIlFileDiPrima) {
   env->box.clear();
   f->Modificato = 1;
   f->menuApri_Click();  // answered Annulla
-  EXPECT_EQ(scatole(), Testi{scatola(Attenzione, 19,
-                                     QStringLiteral("Il file (nuovo file) è stato modificato ma non è stato "
-                                                    "salvato.\r\nSalvare ora?"))});
+  EXPECT_EQ(scatole(), Testi{domanda(QStringLiteral("(nuovo file)"))});
 }
 
 // "tessaro FILE.tes": the file opens once the dictionaries are loaded, as
