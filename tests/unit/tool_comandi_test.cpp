@@ -309,6 +309,7 @@ TEST_F(ToolComandi, CoperturaDiUnaLista) {
   crea("l.txt", "# frequenti\ncasa\ncase\nCASO\nc\xC3\xA0ne\n\xC3\xA0\npane\nzebra\n");
   crea("tutte.txt", "cane\nCasa\n");
   crea("case.txt", "case\n");
+  crea("vuota.txt", "# nessuna parola\n");
   verifica({
       {{"copertura", p("l.txt"), B, A}, 1, "CASO\n\xC3\xA0\nzebra\ncoperte: 4 di 7 (57,1 %)\n", ""},
       {{"copertura", p("tutte.txt"), B}, 0, "coperte: 2 di 2 (100,0 %)\n", ""},
@@ -316,6 +317,7 @@ TEST_F(ToolComandi, CoperturaDiUnaLista) {
       {{"copertura", p("case.txt"), p("uno.diz"), B}, 1, "case\ncoperte: 0 di 1 (0,0 %)\n", ""},
       {{"copertura", p("l.txt")}, 2, "", "uso: tessaro-diz copertura LISTA DIZ..."},
       {{"copertura", p("manca.txt"), B}, 2, "", "impossibile leggere"},
+      {{"copertura", p("vuota.txt"), B}, 2, "", "non contiene parole"},
   });
 }
 

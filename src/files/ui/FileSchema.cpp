@@ -12,6 +12,7 @@
 
 #include "app/Form0g.h"
 #include "clues/ui/DefinizioniAccanto.h"
+#include "dict/CaricaDizionari.h"
 #include "files/FileTes.h"
 #include "files/ScritturaFile.h"
 #include "platform/Environment.h"
@@ -29,13 +30,12 @@ namespace {
 // touches the window's state, so a bad file cannot leave half a Schema.
 std::optional<Schema> leggiFileTes(const QString& nome) {
   const QFileInfo info(nome);
-  // Only regular files: a FIFO or a device could block or never end.
   if (!info.isFile() || info.size() > static_cast<qint64>(MaxByteTes)) return std::nullopt;
-  QFile file(nome);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray byte = file.read(static_cast<qint64>(MaxByteTes) + 1);
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  LetturaTes lettura = leggiTes(std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
+  // Opened without blocking and checked on the open file: a pipe put in its
+  // place after the check above cannot stop the window.
+  std::string byte;
+  if (!leggiFileRegolare(QFile::encodeName(nome).toStdString(), byte) || byte.size() > MaxByteTes) return std::nullopt;
+  LetturaTes lettura = leggiTes(byte);
   if (!lettura) return std::nullopt;
   return std::move(lettura.schema);
 }
