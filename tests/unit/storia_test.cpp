@@ -213,6 +213,11 @@ TEST(StoriaGruppo, UnRiempimentoInteroEUnSoloPasso) {
   const EsitoPasso r = st.ripristina(s);
   EXPECT_EQ(r.pannello2, " Ripristino n. 2 ");
   EXPECT_EQ(s.Griglia, pieno.Griglia);
+  // The cursor goes to the fill's last cell, unless the caller keeps it.
+  EXPECT_EQ(u.corrente, (Casella{24, 34}));
+  Storia copia = st;
+  Schema t = s;
+  EXPECT_FALSE(copia.annullaGruppo(t, false).corrente.has_value());
   st.apriGruppo();
   st.aggior(s, 3, 3, '?');
   EXPECT_TRUE(st.annulla(s).riuscito);
