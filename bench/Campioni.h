@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "dict/GruppiVocalici.h"
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 #include "search/IndiceRicerca.h"
 
 namespace tessaro::banco {

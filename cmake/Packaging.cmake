@@ -11,7 +11,8 @@
 #                                            the menu entry starts the program here so it
 #                                            finds them (they are read from the current folder)
 #   share/tessaro/guida/index.html           the user guide ("Istruzioni generali", F1)
-#   share/applications/tessaro.desktop       the menu entry
+#   share/applications/tessaro.desktop       the menu entry, which also opens *.tes files
+#   share/mime/packages/tessaro.xml          the MIME type of *.tes (application/x-tessaro-schema)
 #   share/icons/hicolor/scalable/apps/tessaro.svg
 #   share/doc/tessaro/copyright, changelog.gz
 #
@@ -79,6 +80,8 @@ install(CODE "
 ")
 install(FILES ${tessaro_pack_dir}/tessaro.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${tessaro_pack_dir}/tessaro-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tessaro.xml)
 
 # ---- copyright, changelog and manual pages where Debian expects them
 function(tessaro_gzip sorgente destinazione)

@@ -312,6 +312,8 @@ void Form0g::Form_Load() {
 void Form0g::Inizio() {
   scartaProposta();
   disponi();
+  vista.LatoX = latoDiPartenza();
+  vista.LatoY = vista.LatoX;
   Numerare->setChecked(true);
   for (int i = 0; i <= 8; ++i) Tlb1->setEnabled(QStringLiteral("a%1").arg(i), true);
   Peri->show();

@@ -219,7 +219,9 @@ class Form0g : public QMainWindow {
   ArchivioDizionari Archivio;
   IndiceAnagrammi IndiceAnagrammiBase;
   std::array<IndiceRicerca, NumSlot> IndiciRicerca;
-  std::int16_t NumRisultati = 0;
+  // Lines of the last result list: 32 bits, since an extended search can
+  // list more than 32767.
+  int NumRisultati = 0;
   // Suggestions listed by the last spelling check.
   std::int16_t NumSuggerimentiParola = 0;
   std::vector<Casella> Toccate;  // RigheToccate / ColToccate of the last undo, redo or revert
@@ -263,6 +265,7 @@ class Form0g : public QMainWindow {
   void eseguiComandoLibero(EsitoComando (*comando)(const StatoRichiesta&));
   void costruisciMenu();
   void costruisciControlli();
+  std::int16_t latoDiPartenza() const;
   void ridimensionaBox();
   bool ridimensionaBoxConVista();
   void applicaFontGriglia();
@@ -282,6 +285,10 @@ class Form0g : public QMainWindow {
   // ---- files (src/files/ui/)
  public:
   void menuApri_Click();
+  // The file named on the command line, opened as "Apri File..." would once
+  // the dictionaries are loaded.
+  QString FileIniziale;
+  void apriFileIniziale();
   void Salva_Click();
   void Salvacome_Click();
   // The save-changes question. Callers read Modificato afterwards: still 1
@@ -295,6 +302,8 @@ class Form0g : public QMainWindow {
   QString NomePrecedente;
 
  private:
+  // "Apri File..." on `nome`, or on the file chosen in the dialog when empty.
+  void apriSchema(const QString& nome);
   bool salvaSu(const QString& nome);
   bool schemaHaUnFile() const;
 

@@ -25,6 +25,15 @@ QFont fontDi(const QString& nome, double punti = 0) {
   if (punti > 0) f.setPointSizeF(punti);
   return f;
 }
+
+// The result list aligns free-head lines with blanks: whatever "Courier"
+// resolves to on this system, it must be a fixed-pitch font.
+QFont fontFisso(const QString& nome, double punti = 0) {
+  QFont f = fontDi(nome, punti);
+  f.setStyleHint(QFont::TypeWriter);
+  f.setFixedPitch(true);
+  return f;
+}
 }  // namespace
 
 void Form0g::disponi() {
@@ -68,11 +77,11 @@ void Form0g::disponi() {
 
   // 8. Fonts by screen.
   if (SchermoPiccolo) {
-    Lists->setFont(fontDi(QStringLiteral("Courier New"), 8));
+    Lists->setFont(fontFisso(QStringLiteral("Courier New"), 8));
     Label1->setFont(fontDi(QStringLiteral("MS Serif")));
     Label3->setFont(fontDi(QStringLiteral("MS Serif")));
   } else {
-    Lists->setFont(fontDi(QStringLiteral("Courier")));
+    Lists->setFont(fontFisso(QStringLiteral("Courier")));
     Label1->setFont(fontDi(QStringLiteral("MS Sans Serif")));
     Label3->setFont(fontDi(QStringLiteral("MS Sans Serif")));
   }
@@ -103,7 +112,7 @@ void Form0g::ridimensionaBox() { ridimensionaBoxConVista(); }
 
 void Form0g::Ingrandisci_Click() {
   if (!schema.esiste()) return;
-  if (zoomCelle(vista, 1.1) != EsitoZoom::Fatto) return;
+  if (zoomCelle(vista, 1.1, schema.Righe, schema.Colonne) != EsitoZoom::Fatto) return;
   applicaFontGriglia();
   if (!ridimensionaBoxConVista()) return;
   adattaFontGriglia();
@@ -112,18 +121,30 @@ void Form0g::Ingrandisci_Click() {
 
 void Form0g::Riduci_Click() {
   if (!schema.esiste()) return;
-  if (zoomCelle(vista, 0.9) != EsitoZoom::Fatto) return;
+  if (zoomCelle(vista, 0.9, schema.Righe, schema.Colonne) != EsitoZoom::Fatto) return;
   applicaFontGriglia();
   if (!ridimensionaBoxConVista()) return;
   adattaFontGriglia();
   rinfresca();
 }
 
+// The cell side a new Schema starts with: W x 0.03, or less when the whole
+// grid would not fit in 16 bits or in the window beside the result list.
+std::int16_t Form0g::latoDiPartenza() const {
+  constexpr int Margine = 60;  // twips left free at the window's edge and above the status bar
+  const Vista iniziale = vistaIniziale(W(), H());
+  Spazio spazio;
+  if (area_->width() > 0 && Stb1->y() > 0) {
+    spazio.larghezza = larghezzaTwips(area_) - iniziale.PeriLeft - Margine;
+    spazio.altezza = altoTwips(Stb1) - iniziale.PeriTop - Margine;
+  }
+  return latoIniziale(iniziale.LatoX, schema.Righe, schema.Colonne, spazio);
+}
+
 void Form0g::Originali_Click() {
   if (!schema.esiste()) return;
-  const Vista iniziale = vistaIniziale(W(), H());
-  vista.LatoX = iniziale.LatoX;
-  vista.LatoY = iniziale.LatoX;
+  vista.LatoX = latoDiPartenza();
+  vista.LatoY = vista.LatoX;
   if (!ridimensionaBoxConVista()) return;
   vista.FontLettere = FontLettereIniziale;
   vista.FontNumeri = FontNumeriIniziale;

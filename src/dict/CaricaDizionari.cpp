@@ -10,6 +10,7 @@
 
 #include "dict/CartellaDizionari.h"
 #include "dict/Concatena.h"
+#include "dict/CostruzioneDizionario.h"
 #include "dict/IndiceDizionario.h"
 #include "dict/Testo1252.h"
 #include "dict/Utf8.h"
@@ -42,24 +43,6 @@ bool eUtf8(std::string_view t, Cedi& cedi) {
     if (!leggiUtf8(t, i, c)) return false;
   }
   return true;
-}
-
-// The accented vowels the shipped dictionaries fold, each to its letter in
-// the same case; '\0' for any other character.
-char vocalePiegata(char32_t c) {
-  switch (c) {
-    case U'À': return 'A';
-    case U'È': case U'É': return 'E';
-    case U'Ì': return 'I';
-    case U'Ò': case U'Ó': return 'O';
-    case U'Ù': return 'U';
-    case U'à': return 'a';
-    case U'è': case U'é': return 'e';
-    case U'ì': return 'i';
-    case U'ò': case U'ó': return 'o';
-    case U'ù': return 'u';
-    default: return '\0';
-  }
 }
 
 // A lower-case letter of the code page (a..z, à..ÿ less ÷, and ß).
@@ -105,7 +88,7 @@ NoteTestoPiano preparaTestoPiano(std::string& testo, Cedi& cedi) {
     while (i < testo.size()) {
       if ((i & PassoCedi) == 0) cedi();
       leggiUtf8(testo, i, c);
-      const char v = vocalePiegata(c);
+      const char v = vocaleSenzaAccento(c);
       const int b = byte1252(c);
       out += v != '\0' ? v : b < 0 ? '?' : static_cast<char>(b);
     }

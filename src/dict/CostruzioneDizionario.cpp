@@ -14,14 +14,8 @@ namespace {
 char lettera(char32_t c) {
   if (c >= 'A' && c <= 'Z') return static_cast<char>(c);
   if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
-  switch (c) {
-    case U'À': case U'à': return 'A';
-    case U'È': case U'è': case U'É': case U'é': return 'E';
-    case U'Ì': case U'ì': return 'I';
-    case U'Ò': case U'ò': case U'Ó': case U'ó': return 'O';
-    case U'Ù': case U'ù': return 'U';
-    default: return '\0';
-  }
+  const char v = vocaleSenzaAccento(c);
+  return v >= 'a' ? static_cast<char>(v - 'a' + 'A') : v;
 }
 
 int bitVocale(char c) {
@@ -35,6 +29,24 @@ int bitVocale(char c) {
 }
 
 }  // namespace
+
+char letteraVoce(char32_t c) { return lettera(c); }
+
+char vocaleSenzaAccento(char32_t c) {
+  switch (c) {
+    case U'À': return 'A';
+    case U'È': case U'É': return 'E';
+    case U'Ì': return 'I';
+    case U'Ò': case U'Ó': return 'O';
+    case U'Ù': return 'U';
+    case U'à': return 'a';
+    case U'è': case U'é': return 'e';
+    case U'ì': return 'i';
+    case U'ò': case U'ó': return 'o';
+    case U'ù': return 'u';
+    default: return '\0';
+  }
+}
 
 bool eUtf8Valido(std::string_view testo) {
   std::size_t i = 0;

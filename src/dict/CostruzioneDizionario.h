@@ -17,6 +17,14 @@ bool eUtf8Valido(std::string_view testo);
 // are empty lines; blanks around a word are trimmed.
 std::vector<std::string_view> righeListaParole(std::string_view testo);
 
+// The letter "A".."Z" a character of either case becomes in an entry, with
+// À→A, È É→E, Ì→I, Ò Ó→O, Ù→U folded; '\0' for any other character.
+char letteraVoce(char32_t c);
+
+// The accented vowels the dictionaries fold, each to its plain vowel in the
+// same case (È→E, ò→o); '\0' for any other character.
+char vocaleSenzaAccento(char32_t c);
+
 // One word as an entry: upper case "A".."Z", with À→A, È É→E, Ì→I, Ò Ó→O,
 // Ù→U (and their lower-case forms) folded. `utf8` says how the word's bytes
 // are encoded (else Latin-1). Nothing when the word has any other character

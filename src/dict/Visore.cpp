@@ -7,6 +7,11 @@ namespace tessaro {
 
 ContenutoVisore riempiVisore(const Dizionario& d, int k, Cedi& cedi) {
   ContenutoVisore c;
+  riempiVisore(d, k, cedi, c);
+  return c;
+}
+
+void riempiVisore(const Dizionario& d, int k, Cedi& cedi, ContenutoVisore& c) {
   const bool base = k == 1;
   // One guess at the sizes keeps the buffers from growing entry by entry.
   c.List2.riserva(base ? d.testo.size() : d.testo.size() + 16, d.testo.size() / 8);
@@ -39,7 +44,6 @@ ContenutoVisore riempiVisore(const Dizionario& d, int k, Cedi& cedi) {
     return true;
   });
   c.mostraCommand2 = c.conteggio >= SogliaCommand2;
-  return c;
 }
 
 std::string testoTotaleVoci(std::int32_t conteggio) {

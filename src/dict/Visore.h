@@ -63,6 +63,9 @@ struct ContenutoVisore {
 // the two marker lines at the boundary. Other slots list everything in List2
 // as stored. Every entry is walked, also a last one without its CR LF.
 ContenutoVisore riempiVisore(const Dizionario& d, int k, Cedi& cedi);
+// The same into `c`, which must be empty: at each yield `c.conteggio` holds
+// the entries counted so far, for a label that shows the progress.
+void riempiVisore(const Dizionario& d, int k, Cedi& cedi, ContenutoVisore& c);
 
 // The count label's text.
 std::string testoTotaleVoci(std::int32_t conteggio);

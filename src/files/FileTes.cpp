@@ -13,6 +13,13 @@ bool eCellaValida(char c) {
   return (c >= 'A' && c <= 'Z') || c == CellaVuota || c == CellaNeraAlt || c == CellaNera;
 }
 
+// A hand-edited file may hold a letter in lower case, or a blank for an
+// empty cell (the cell actions treat a blank as empty too).
+char cellaLetta(char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+  return c == ' ' ? CellaVuota : c;
+}
+
 bool eFineRiga(char c) { return c == '\r' || c == '\n'; }
 
 // The comma/quote field reader over a file's bytes.
@@ -109,9 +116,12 @@ LetturaTes leggiTes(std::string_view byte) {
     const auto campo = lettore.campo();
     if (!campo) return errore(lettore.malformato() ? ErroreTes::RigaMalformata : ErroreTes::RigheMancanti);
     if (campo->size() != static_cast<std::size_t>(*colonne)) return errore(ErroreTes::LunghezzaRiga);
-    for (char c : *campo)
+    std::string riga(*campo);
+    for (char& c : riga) {
+      c = cellaLetta(c);
       if (!eCellaValida(c)) return errore(ErroreTes::CarattereNonValido);
-    griglia.emplace_back(*campo);
+    }
+    griglia.push_back(std::move(riga));
   }
   Schema s;
   s.carica(*righe, *colonne, std::move(griglia));

@@ -29,7 +29,7 @@ enum class ErroreTes : std::uint8_t {
   RigheMancanti,         // fewer rows than announced
   RigaMalformata,        // unclosed quote, or text after the closing quote
   LunghezzaRiga,         // a row not exactly Colonne characters long
-  CarattereNonValido,    // a cell other than "A".."Z", "?", "@", byte 0x10
+  CarattereNonValido,    // a cell other than a letter, "?", " ", "@", byte 0x10
 };
 
 struct LetturaTes {
@@ -46,7 +46,8 @@ std::string scriviTes(const Schema& s);
 // fields end at a comma or a line end (CR LF, LF or CR), leading blanks are
 // skipped, a quoted field runs to the next quote. The first two fields are
 // Righe and Colonne, then Righe quoted or unquoted row fields; what follows
-// the last row is ignored. Never touches anything but its result.
+// the last row is ignored. A lower-case letter is read as its capital and a
+// blank as an empty cell. Never touches anything but its result.
 LetturaTes leggiTes(std::string_view byte);
 
 // The name for save as: ".tes" is appended unless the name already ends in

@@ -125,16 +125,20 @@ EsitoScrittura& scriviSulPosto(EsitoScrittura& e, std::string_view byte, const G
 
 }  // namespace
 
-EsitoScrittura scriviFileSicuro(const fs::path& nome, std::string_view byte, const GuastoScrittura& guasto) {
-  EsitoScrittura e;
+EsitoScrittura ScritturaInDueTempi::prepara(const fs::path& nome, std::string_view byte,
+                                            const GuastoScrittura& guasto) {
+  scarta();
+  guasto_ = guasto;
+  EsitoScrittura& e = esito_;
+  e = {};
   int codice = 0;
   e.destinazione = risolvi(nome, e.collegamento, codice);
   if (codice != 0) return fallisce(e, ErroreScrittura::Altro, codice);
   const fs::path& dest = e.destinazione;
-  const fs::path cartella = dest.parent_path().empty() ? fs::path(".") : dest.parent_path();
+  cartella_ = dest.parent_path().empty() ? fs::path(".") : dest.parent_path();
 
   struct stat sc {};
-  if (::stat(cartella.c_str(), &sc) != 0) {
+  if (::stat(cartella_.c_str(), &sc) != 0) {
     const int c = errno;
     return fallisce(e, c == ENOENT || c == ENOTDIR ? ErroreScrittura::CartellaAssente : ErroreScrittura::Altro, c);
   }
@@ -147,16 +151,22 @@ EsitoScrittura scriviFileSicuro(const fs::path& nome, std::string_view byte, con
   if (esiste && !S_ISREG(sd.st_mode)) return fallisce(e, ErroreScrittura::NonRegolare, EINVAL);
   if (esiste && ::access(dest.c_str(), W_OK) != 0) return fallisce(e, ErroreScrittura::FileProtetto, errno);
 
-  fs::path tmp;
   int fd = -1;
   int c = passo(guasto, PassoScrittura::Crea);
   // A file replaced gets its own mode back below; until then only we read it.
   if (c == 0) {
-    fd = creaTemporaneo(dest, esiste ? 0600 : 0666, tmp);
+    fd = creaTemporaneo(dest, esiste ? 0600 : 0666, temporaneo_);
     if (fd < 0) c = errno;
   }
   if (c != 0) {
-    if ((c == EACCES || c == EPERM) && esiste) return scriviSulPosto(e, byte, guasto);
+    temporaneo_.clear();
+    if ((c == EACCES || c == EPERM) && esiste) {
+      // Written in place, and only when confirmed: until then the old file is whole.
+      sulPosto_.assign(byte);
+      e.sulPosto = true;
+      pronta_ = true;
+      return e;
+    }
     if (c == EACCES || c == EPERM || c == EROFS) return fallisce(e, ErroreScrittura::CartellaProtetta, c);
     if (c == ENAMETOOLONG) return fallisce(e, ErroreScrittura::NomeLungo, c);
     if (c == ENOENT || c == ENOTDIR) return fallisce(e, ErroreScrittura::CartellaAssente, c);
@@ -175,14 +185,48 @@ EsitoScrittura scriviFileSicuro(const fs::path& nome, std::string_view byte, con
   const int chiusura = passo(guasto, PassoScrittura::Chiudi);
   if (::close(fd) != 0 && c == 0) c = errno;
   if (c == 0) c = chiusura;
-  if (c == 0) c = passo(guasto, PassoScrittura::Rinomina);
-  if (c == 0 && ::rename(tmp.c_str(), dest.c_str()) != 0) c = errno;
   if (c != 0) {
-    ::unlink(tmp.c_str());
+    scarta();
     return fallisce(e, erroreDati(c), c);
   }
-  sincronizzaCartella(cartella);
+  pronta_ = true;
   return e;
+}
+
+EsitoScrittura ScritturaInDueTempi::conferma() {
+  EsitoScrittura& e = esito_;
+  if (!pronta_) return e;
+  pronta_ = false;
+  if (e.sulPosto) {
+    scriviSulPosto(e, sulPosto_, guasto_);
+    sulPosto_.clear();
+    return e;
+  }
+  int c = passo(guasto_, PassoScrittura::Rinomina);
+  if (c == 0 && ::rename(temporaneo_.c_str(), e.destinazione.c_str()) != 0) c = errno;
+  if (c != 0) {
+    scarta();
+    return fallisce(e, erroreDati(c), c);
+  }
+  temporaneo_.clear();
+  sincronizzaCartella(cartella_);
+  return e;
+}
+
+void ScritturaInDueTempi::scarta() {
+  if (!temporaneo_.empty()) ::unlink(temporaneo_.c_str());
+  temporaneo_.clear();
+  sulPosto_.clear();
+  pronta_ = false;
+}
+
+ScritturaInDueTempi::~ScritturaInDueTempi() { scarta(); }
+
+EsitoScrittura scriviFileSicuro(const fs::path& nome, std::string_view byte, const GuastoScrittura& guasto) {
+  ScritturaInDueTempi w;
+  const EsitoScrittura e = w.prepara(nome, byte, guasto);
+  if (!e) return e;
+  return w.conferma();
 }
 
 std::string motivoScrittura(const EsitoScrittura& e) {

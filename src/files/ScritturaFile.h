@@ -58,6 +58,34 @@ using GuastoScrittura = std::function<int(PassoScrittura)>;
 EsitoScrittura scriviFileSicuro(const std::filesystem::path& nome, std::string_view byte,
                                 const GuastoScrittura& guasto = {});
 
+// The same write in two steps, for files that change together (a Schema and
+// its clues): prepara() writes the new content under a temporary name beside
+// the file and flushes it to the disk, leaving the old file untouched;
+// conferma() puts it in place. A prepared write that is never confirmed is
+// discarded (its temporary file removed) by scarta() or the destructor. For a
+// folder that takes no new file, prepara() only checks, and conferma() writes
+// in place.
+class ScritturaInDueTempi {
+ public:
+  ScritturaInDueTempi() = default;
+  ScritturaInDueTempi(const ScritturaInDueTempi&) = delete;
+  ScritturaInDueTempi& operator=(const ScritturaInDueTempi&) = delete;
+  ~ScritturaInDueTempi();
+
+  EsitoScrittura prepara(const std::filesystem::path& nome, std::string_view byte,
+                         const GuastoScrittura& guasto = {});
+  // The outcome of the whole write; after a failed prepara(), that failure again.
+  EsitoScrittura conferma();
+  void scarta();
+
+ private:
+  EsitoScrittura esito_;
+  GuastoScrittura guasto_;
+  std::filesystem::path temporaneo_, cartella_;
+  std::string sulPosto_;
+  bool pronta_ = false;
+};
+
 // The reason of a failure in words the user can act on, in Italian (UTF-8),
 // ending with a full stop: "spazio esaurito sul disco." The system's own words
 // are added only when nothing plainer fits.

@@ -38,19 +38,50 @@ int QtEnvironment::msgBox(QWidget* owner, const QString& testo, int stile, const
   }
 }
 
+void impostaDialogoFile(QFileDialog& d, bool salva, const QString& titolo, const QString& filtro,
+                        const QString& cartella, const QString& nomeIniziale) {
+  d.setWindowTitle(titolo);
+  d.setNameFilter(filtro);
+  // A description that already names its patterns ("File Tessaro(*.tes;*.TES)")
+  // is shown alone: Qt's own copy of them after it would show them twice.
+  const qsizetype modelli = filtro.lastIndexOf(QStringLiteral(" ("));
+  if (modelli > 0 && filtro.left(modelli).contains(QLatin1Char('*')))
+    d.setOption(QFileDialog::HideNameFilterDetails);
+  d.setDirectory(cartella);
+  if (!salva) {
+    d.setFileMode(QFileDialog::ExistingFile);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    return;
+  }
+  d.setFileMode(QFileDialog::AnyFile);
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  // The program asks its own question before replacing another file.
+  d.setOption(QFileDialog::DontConfirmOverwrite);
+  if (nomeIniziale.isEmpty()) return;
+  QString iniziale = nomeIniziale;
+  if (!iniziale.contains(QLatin1Char('/')) && !cartella.isEmpty()) iniziale = cartella + QLatin1Char('/') + iniziale;
+  d.selectFile(iniziale);
+}
+
+namespace {
+QString scegliFile(QFileDialog& d) {
+  if (d.exec() != QDialog::Accepted) return {};
+  return d.selectedFiles().value(0);
+}
+}  // namespace
+
 QString QtEnvironment::fileApri(QWidget* owner, const QString& titolo, const QString& filtro,
                                 const QString& cartella) {
-  return QFileDialog::getOpenFileName(owner, titolo, cartella, filtro);
+  QFileDialog d(owner);
+  impostaDialogoFile(d, false, titolo, filtro, cartella, {});
+  return scegliFile(d);
 }
 
 QString QtEnvironment::fileSalva(QWidget* owner, const QString& titolo, const QString& filtro,
                                  const QString& cartella, const QString& nomeIniziale) {
-  // The program asks its own question before replacing another file.
-  QString iniziale = nomeIniziale;
-  if (!iniziale.isEmpty() && !iniziale.contains(QLatin1Char('/')) && !cartella.isEmpty())
-    iniziale = cartella + QLatin1Char('/') + iniziale;
-  return QFileDialog::getSaveFileName(owner, titolo, iniziale.isEmpty() ? cartella : iniziale, filtro,
-                                      nullptr, QFileDialog::DontConfirmOverwrite);
+  QFileDialog d(owner);
+  impostaDialogoFile(d, true, titolo, filtro, cartella, nomeIniziale);
+  return scegliFile(d);
 }
 
 void QtEnvironment::beep() { QApplication::beep(); }

@@ -11,6 +11,7 @@
 #include <map>
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace tessaro {
@@ -106,5 +107,10 @@ class QtEnvironment final : public Environment {
   QVariant impostazione(const QString& chiave, const QVariant& predefinito) const override;
   void salvaImpostazione(const QString& chiave, const QVariant& valore) override;
 };
+
+// Sets up the open (`salva` false) or save dialog that QtEnvironment shows:
+// title, filter, starting folder and, for save, the name offered.
+void impostaDialogoFile(QFileDialog& d, bool salva, const QString& titolo, const QString& filtro,
+                        const QString& cartella, const QString& nomeIniziale);
 
 }  // namespace tessaro

@@ -178,6 +178,11 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e) {
                    unitaY(e->position().y()));
 }
 
+// Qt delivers the second press of a double click as this event alone, and by
+// default runs the press path with it; the grid has no double-click action,
+// so the second click must neither press nor click again.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
   Q_EMIT MouseUp(bottone(e->button()), statoShift(e->modifiers()), unitaX(e->position().x()),
                  unitaY(e->position().y()));

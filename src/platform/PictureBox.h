@@ -3,7 +3,8 @@
 // persistent image that the widget repaints. Mouse and key events arrive in
 // the program's terms: button codes 1 left / 2 right, the shift mask, X and Y
 // in scale units, Windows virtual-key codes; a left press followed by its
-// release raises MouseDown, MouseUp, then Click.
+// release raises MouseDown, MouseUp, then Click. The second press of a
+// double click raises neither MouseDown nor Click, only its MouseUp.
 #pragma once
 
 #include <QColor>
@@ -66,6 +67,7 @@ class PictureBox : public QWidget {
   void mousePressEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
   bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the grid
 

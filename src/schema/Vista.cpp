@@ -1,5 +1,7 @@
 #include "schema/Vista.h"
 
+#include <algorithm>
+
 namespace tessaro {
 
 Vista vistaIniziale(int W, int H) {
@@ -19,13 +21,23 @@ std::optional<std::int16_t> latoBox(std::int16_t lato, int celle) {
   return static_cast<std::int16_t>(l);
 }
 
-EsitoZoom zoomCelle(Vista& v, double fattore) {
+std::int16_t latoIniziale(std::int16_t lato, int righe, int colonne, Spazio spazio) {
+  if (righe <= 0 || colonne <= 0) return lato;
+  // The box is a side times the cells plus the two border twips.
+  long l = std::min<long>(lato, (32767 - 2) / std::max(righe, colonne));
+  if (spazio.larghezza > 0 && spazio.altezza > 0) {
+    const long entro = std::min((spazio.larghezza - 2L) / colonne, (spazio.altezza - 2L) / righe);
+    l = std::min(l, std::max<long>(entro, LatoMinimo));
+  }
+  return static_cast<std::int16_t>(l);
+}
+
+EsitoZoom zoomCelle(Vista& v, double fattore, int righe, int colonne) {
   const auto x = cint16(v.LatoX * fattore);
-  if (!x) return EsitoZoom::Fermo;
+  const auto y = cint16(v.LatoY * fattore);
+  if (!x || !y || !latoBox(*x, colonne) || !latoBox(*y, righe)) return EsitoZoom::Fermo;
   if (fattore < 1 && *x < LatoMinimo) return EsitoZoom::Fermo;
   v.LatoX = *x;
-  const auto y = cint16(v.LatoY * fattore);
-  if (!y) return EsitoZoom::Fermo;
   v.LatoY = *y;
   v.FontLettere *= fattore;
   v.FontNumeri *= fattore;

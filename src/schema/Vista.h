@@ -42,6 +42,19 @@ inline constexpr double FontMinimo = 4;  // points
 // The start values of the view for a screen of W x H twips.
 Vista vistaIniziale(int W, int H);
 
+// The room the grid box may take, in twips, from its top-left corner to the
+// right edge of the window and to the status bar; 0 when not known.
+struct Spazio {
+  int larghezza = 0;
+  int altezza = 0;
+};
+
+// The start cell side for a grid of `righe` x `colonne`: `lato` (W x 0.03)
+// when the box fits, else the largest side with which the box stays within
+// 16 bits and, when the room is known, within it (never below LatoMinimo for
+// the room alone). Cells stay square.
+std::int16_t latoIniziale(std::int16_t lato, int righe, int colonne, Spazio spazio);
+
 // Width or height of the grid box for `celle` cells of `lato` twips: a 16-bit
 // quantity, empty when it would not fit.
 std::optional<std::int16_t> latoBox(std::int16_t lato, int celle);
@@ -49,10 +62,10 @@ std::optional<std::int16_t> latoBox(std::int16_t lato, int celle);
 enum class EsitoZoom { Fatto, Fermo };
 
 // One "Ingrandisci" (factor 1.1) or "Riduci" (0.9) step on the cell size and
-// fonts. Returns Fermo when the step cannot be taken (16-bit overflow, or the
-// smallest cell reached): then the view keeps whatever the step had already
-// changed, as the program always did, and nothing else of the step runs.
-EsitoZoom zoomCelle(Vista& v, double fattore);
+// fonts of a grid of `righe` x `colonne`. Returns Fermo, with the view
+// untouched, when the step cannot be taken whole: a cell side or the grid box
+// would pass 16 bits, or the smallest cell is reached.
+EsitoZoom zoomCelle(Vista& v, double fattore, int righe, int colonne);
 
 // Shrinks FontLettere by 1% while the letter "A" is taller than one cell,
 // never below FontMinimo. `altezzaA(font)` measures the height in cells.

@@ -120,6 +120,16 @@ bool patternIndicizzabile(std::string_view P) {
          std::all_of(P.begin(), P.end(), [](char x) { return lettera(x) || x == Jolly || x == CellaIncrocio; });
 }
 
+bool attivoOra(const DizAttivo& da) { return da.diz != nullptr && (!da.attivo || da.attivo()); }
+
+// The slots active now, one bit per position in `dizionari`.
+std::uint32_t attiviOra(std::span<const DizAttivo> dizionari) {
+  std::uint32_t m = 0;
+  for (std::size_t i = 0; i < dizionari.size(); ++i)
+    if (attivoOra(dizionari[i])) m |= 1u << i;
+  return m;
+}
+
 bool indicizzato(const DizAttivo& da) {
   return da.indice != nullptr && da.diz->inOrdine && da.indice->utilizzabile(*da.diz);
 }
@@ -210,7 +220,7 @@ RisultatoSugginc suggincCon(std::string_view ModelloProva, bool Accorcia, std::s
     }
     const std::string_view Pv = std::string_view(P).substr(0, L);
     for (const DizAttivo& da : dizionari) {
-      if (da.diz == nullptr) continue;
+      if (!attivoOra(da)) continue;
       bool interrotto = false;
       const bool veloce = conIndice && patternIndicizzabile(Pv) && indicizzato(da);
       const bool trovato = veloce ? esisteIndice(da, Pv, mai) : esistePercorrendo(da, Pv, q, cedi, interrotto);
@@ -345,17 +355,18 @@ std::uint32_t lettereIndice(const DizAttivo& da, std::string_view M, std::size_t
   return trovate;
 }
 
-// For every letter, the longest length at which the slot fits (0: none).
+// For every letter, the longest length at which the slot fits (0: none), in
+// the dictionaries whose bit is set in `attivi`.
 std::array<int, 26> lunghezzeIndice(std::string_view M, bool Accorcia, std::uint32_t cercate,
-                                    std::span<const DizAttivo> dizionari) {
+                                    std::span<const DizAttivo> dizionari, std::uint32_t attivi) {
   std::array<int, 26> lung{};
   const std::size_t h = M.find(CellaIncrocio);
   const std::string P = normalizza(M);
   const std::size_t m = std::max(lunghezzaMinima(P, Accorcia), h + 1);
   for (std::size_t L = P.size(); L >= m && cercate != 0; --L) {
     std::uint32_t trovate = 0;
-    for (const DizAttivo& da : dizionari)
-      if (da.diz != nullptr) trovate |= lettereIndice(da, P, h, L, cercate & ~trovate);
+    for (std::size_t i = 0; i < dizionari.size(); ++i)
+      if (attivi >> i & 1u) trovate |= lettereIndice(dizionari[i], P, h, L, cercate & ~trovate);
     for (std::uint32_t y = trovate; y != 0; y &= y - 1) lung[static_cast<std::size_t>(__builtin_ctz(y))] = static_cast<int>(L);
     cercate &= ~trovate;
   }
@@ -399,14 +410,23 @@ RisultatoIncrocio incrocioCon(const ModelliIncrocio& mi, bool SoloVocali, bool A
       std::all_of(dizionari.begin(), dizionari.end(), [](const DizAttivo& da) { return da.diz == nullptr || indicizzato(da); });
   if (tuttiIndicizzati) {
     // Every letter at once per length: one pass over the candidates instead
-    // of one per letter.
+    // of one per letter. Nothing yields meanwhile, so the dictionaries
+    // switched on or off can change only between letters: then the letters
+    // still to try are worked out again.
     const std::uint32_t interesse = SoloVocali ? bitGruppo(Vocali) : TutteLettere;
-    const auto riga = lunghezzeIndice(mi.ModelloRiga, Accorcia, interesse, dizionari);
-    std::uint32_t inRiga = 0;
-    for (int x = 0; x < 26; ++x)
-      if (riga[static_cast<std::size_t>(x)] > 0) inRiga |= 1u << x;
-    const auto colonna = lunghezzeIndice(mi.ModelloColonna, Accorcia, inRiga, dizionari);
+    std::array<int, 26> riga{}, colonna{};
+    std::uint32_t attivi = 0;
+    const auto calcola = [&](std::uint32_t lettere) {
+      attivi = attiviOra(dizionari);
+      riga = lunghezzeIndice(mi.ModelloRiga, Accorcia, lettere, dizionari, attivi);
+      std::uint32_t inRiga = 0;
+      for (int x = 0; x < 26; ++x)
+        if (riga[static_cast<std::size_t>(x)] > 0) inRiga |= 1u << x;
+      colonna = lunghezzeIndice(mi.ModelloColonna, Accorcia, inRiga, dizionari, attivi);
+    };
+    calcola(interesse);
     return cicloLettere(SoloVocali, cedi, primaDiLettera, [&](char x, std::vector<std::string>& voci) {
+      if (attiviOra(dizionari) != attivi) calcola(interesse & ~((1u << (x - 'A')) - 1));
       const int lr = riga[static_cast<std::size_t>(x - 'A')];
       const int lc = colonna[static_cast<std::size_t>(x - 'A')];
       if (lr > 0 && lc > 0) voci.push_back(voceIncrocio(x, lr, nR, lc, nC));

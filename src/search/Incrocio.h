@@ -70,7 +70,8 @@ struct RisultatoIncrocio {
 std::string voceIncrocio(char lettera, int LungRiga, int lunghezzaRiga, int LungColonna, int lunghezzaColonna);
 
 // The letter loop: every letter A..Z (the five vowels when `SoloVocali`),
-// listed when both slots fit. `cedi.ora()` is asked once per letter, after
+// listed when both slots fit. Each dictionary's `attivo` is asked whenever
+// the test comes to it. `cedi.ora()` is asked once per letter, after
 // `primaDiLettera(letter)` (the window shows " incrocio X "); when it asks to
 // stop, the letters found so far are kept.
 RisultatoIncrocio incrocio(const ModelliIncrocio& modelli, bool SoloVocali, bool Accorcia,

@@ -7,6 +7,7 @@
 #include "search/IndiceRicerca.h"
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ struct DizAttivo {
   int slot = 0;                            // DizCorrente: 1 = base dictionary
   const Dizionario* diz = nullptr;
   const IndiceRicerca* indice = nullptr;   // optional; the walk is used without it
+  // Asked at each visit of the slot by the crossing test: false skips it, so
+  // a dictionary switched on or off during the test counts for the visits
+  // still to come. Empty: always active.
+  std::function<bool()> attivo = {};
 };
 
 // The request and its companions. Only the lengths of TestaLibera,

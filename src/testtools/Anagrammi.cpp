@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "dict/CostruzioneDizionario.h"
 #include "dict/GruppiVocalici.h"
 
 namespace tessaro {
@@ -73,6 +74,23 @@ std::uint64_t firma(std::string_view t) {
 
 unsigned char byteDi(char c) { return static_cast<unsigned char>(c); }
 
+// A byte of the TEST word (Windows-1252) in upper case, its accent folded
+// as the dictionaries fold it: "città" looks for CITTA. From 0xA0 on the
+// code page's bytes are the characters' own codes.
+char maiuscolaTest(unsigned char b) {
+  if (b < 0x80 || b >= 0xA0) {
+    if (const char l = letteraVoce(b)) return l;
+  }
+  if (b >= 0xE0 && b != 0xF7 && b != 0xFF) return static_cast<char>(b - 0x20);
+  switch (b) {
+    case 0x9A: return '\x8A';  // š
+    case 0x9C: return '\x8C';  // œ
+    case 0x9E: return '\x8E';  // ž
+    case 0xFF: return '\x9F';  // ÿ
+    default: return static_cast<char>(b);
+  }
+}
+
 }  // namespace
 
 std::string parolaTest(std::string_view textb) {
@@ -80,8 +98,7 @@ std::string parolaTest(std::string_view textb) {
   if (inizio == std::string_view::npos) return {};
   const auto fine = textb.find_last_not_of(' ');
   std::string W(textb.substr(inizio, fine - inizio + 1));
-  for (char& c : W)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  for (char& c : W) c = maiuscolaTest(static_cast<unsigned char>(c));
   return W;
 }
 

@@ -30,8 +30,9 @@ struct RisultatoAnagrammi {
   bool interrotto = false;  // the yield point asked to stop: righe holds what was found
 };
 
-// The TEST word W: the text of textb in upper case, without leading and
-// trailing blanks. Only "a".."z" change case.
+// The TEST word W: the text of textb (Windows-1252 bytes) in upper case,
+// without leading and trailing blanks, with its accents folded as the
+// dictionaries fold them (À→A, È É→E, Ì→I, Ò Ó→O, Ù→U, either case).
 std::string parolaTest(std::string_view textb);
 
 // The plain scan: every entry of the base dictionary, in order. Comment

@@ -51,6 +51,11 @@ TEST(Anagrammi, ElenchiComeNelDizionario) {
       {"blank: le vocali del gruppo in ordine", {"CAS!"}, true, "CA S", {"CASA", "CASE"}},
       {"blank come jolly", {"ACNE", "CANE", "CARO", "CENA", "ACCE"}, true, "CA E", {"ACNE", "CANE", "CENA", "ACCE"}},
       {"lettere ripetute", {"AAL", "LAL", "LAA", "ALL"}, true, "ALA", {"AAL", "LAA"}},
+      // Windows-1252 bytes: accents folded as in the dictionaries, every case raised.
+      {"accento minuscolo", {"ATTIC", "CITTA"}, true, "citt\xE0", {"ATTIC"}},
+      {"accento maiuscolo", {"ATTIC", "CITTA"}, true, "\xC0ttic", {"CITTA"}},
+      {"accento acuto", {"CHEPER", "PERCHE"}, true, "perch\xE9", {"CHEPER"}},
+      {"lettera non piegata", {"A\xC7"}, true, "\xE7" "a", {"A\xC7"}},
       {"commento #", {"#ROMA", "'ROMA", "AROMA", "#", "'"}, true, "AMOR#", nessuno},
       {"commento '", {"#ROMA", "'ROMA", "AROMA", "#", "'"}, true, "AMOR'", nessuno},
       {"commenti saltati", {"#ROMA", "'ROMA", "AROMA", "#", "'"}, true, "RO MA", {"AROMA"}},

@@ -4,7 +4,7 @@
 #include "search/Incrocio.h"
 
 #include "schema/Schema.h"
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 #include "search/Richiesta.h"
 
 #include <gtest/gtest.h>
@@ -65,24 +65,24 @@ class Incrocio : public ::testing::Test {
   std::vector<DizAttivo> attivi_;
 };
 
-TEST_F(Incrocio, GruppoVocalicoDelBase) {
-  aggiungi(1, {"BELL%"});
-  for (const char* p : {"BELL?", "BELLA", "BELLE", "BELLI", "B?LL*"}) EXPECT_EQ(prova(p), 5) << p;  // "*" as "?"
-  EXPECT_EQ(prova("BELLO"), 0);
-}
-
-TEST_F(Incrocio, AltriDizionariLetteraliECommentiMai) {
-  aggiungi(1, {"#ANE", "'ANE", "ALBA"});
-  aggiungi(2, {"BELL%", "C#NE"});
-  for (const char* p : {"BELLA", "CANE", "?ANE", "'ANE"}) EXPECT_EQ(prova(p), 0) << p;
-  EXPECT_EQ(prova("BELL?"), 5);
-}
-
-TEST_F(Incrocio, UltimaVoceCortaEsaminata) {
-  aggiungi(1, {"CANE", "RE"});
-  aggiungi(2, {"ALBA", "OH"}, false);
-  EXPECT_EQ(prova("R?"), 2);
-  EXPECT_EQ(prova("O?"), 2);
+// The length each pattern finds (0: none): the base's vowel group stands
+// for its vowels ("*" as "?"), other dictionaries are literal, comments never
+// match, a short last entry is examined.
+TEST_F(Incrocio, GruppiLetteraliCommentiEUltimaVoce) {
+  const struct {
+    std::vector<std::pair<int, Righe>> diz;
+    std::vector<std::pair<const char*, int>> prove;
+  } casi[] = {
+      {{{1, {"BELL%"}}}, {{"BELL?", 5}, {"BELLA", 5}, {"BELLE", 5}, {"BELLI", 5}, {"B?LL*", 5}, {"BELLO", 0}}},
+      {{{1, {"#ANE", "'ANE", "ALBA"}}, {2, {"BELL%", "C#NE"}}},
+       {{"BELLA", 0}, {"CANE", 0}, {"?ANE", 0}, {"'ANE", 0}, {"BELL?", 5}}},
+      {{{1, {"CANE", "RE"}}, {2, {"ALBA", "OH"}}}, {{"R?", 2}, {"O?", 2}}},
+  };
+  for (const auto& k : casi) {
+    attivi_.clear();
+    for (const auto& [slot, voci] : k.diz) aggiungi(slot, voci, slot == 1);  // slot 2 without its final CR LF
+    for (const auto& [p, lung] : k.prove) EXPECT_EQ(prova(p), lung) << p;
+  }
 }
 
 TEST_F(Incrocio, InizialeSenzaSerieEFermataAlfabetica) {
@@ -105,6 +105,28 @@ TEST_F(Incrocio, CaSulBordoELunghezzaLibera) {
   EXPECT_EQ(prova("C?R?A", true), 5);
   EXPECT_EQ(prova("C?N?A", true), 0);
   EXPECT_EQ(prova("CAN??", true), 4);
+}
+
+// A dictionary switched on or off at the yield before a letter counts from
+// that letter on, through the index and by walking.
+TEST_F(Incrocio, DizionarioCambiatoDuranteIlTest) {
+  aggiungi(1, {"CAN", "CEN", "ZZZZ"});
+  aggiungi(2, {"DAN", "DEN", "YAN", "YEN", "ZZZZ"});
+  ModelliIncrocio m;
+  m.ModelloRiga = "#AN";
+  m.ModelloColonna = "#EN";
+  for (const bool primaAcceso : {true, false}) {
+    bool acceso = primaAcceso;
+    attivi_[1].attivo = [&] { return acceso; };
+    const auto cambiaAllaM = [&](char x) {
+      if (x == 'M') acceso = !primaAcceso;
+    };
+    const Righe attese = primaAcceso ? Righe{"C", "D"} : Righe{"C", "Y"};
+    Cedi c1, c2;
+    EXPECT_EQ(incrocio(m, false, false, attivi_, c1, cambiaAllaM).voci, attese);
+    acceso = primaAcceso;
+    EXPECT_EQ(incrocioPercorrendo(m, false, false, attivi_, c2, cambiaAllaM).voci, attese);
+  }
 }
 
 TEST_F(Incrocio, ModelliRifiutatiNonDannoLettere) {

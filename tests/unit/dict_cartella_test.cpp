@@ -39,6 +39,7 @@ TEST(ScansioneCartella, NomiNelleSlot) {
       {"enclitici senza nomi", {"base.diz", "enclitici.diz", "mie.diz"},
        {"base.diz", "enclitici.diz", "mie.diz", "", "", "", "", "3"}},
       {"senza .diz la slot 1 resta vuota", {"a.dic", "b.dic"}, {"", "a.dic", "b.dic", "", "", "", "", "3"}},
+      {"BASE.DIZ non e' la base", {"BASE.DIZ"}, {"", "BASE.DIZ", "", "", "", "", "", "2"}},
       {"cartella vuota", {}, {"", "", "", "", "", "", "", "1"}},
   };
   for (const Caso& k : casi) {

@@ -11,7 +11,6 @@
 #include "ContenitoreDiz.h"
 #include "dict/CaricaDizionari.h"
 #include "dict/CartellaScratch.h"
-#include "dict/IndiceDizionario.h"
 
 namespace tessaro {
 namespace {
@@ -92,23 +91,6 @@ TEST_F(Tessdll, RifiutaDannoEScratchMancante) {
   EXPECT_FALSE(std::filesystem::exists(scratch_ / "base"));
   crea("base.diz", "CASA\r\n");
   EXPECT_GT(myfunc_(1), 0);
-}
-
-TEST_F(Tessdll, CaricamentoCompletoConLaLibreria) {
-  crea("base.diz", codificaDiz("ALBA\r\nALA\r\nCASA\r\n", 3));
-  crea("extra.dic", "ZETA\nZOO\n");
-  scratch();
-  Cedi c;
-  EsitoCaricamento e = caricaDizionari(prog_, myfunc_, scratch_, c);
-  ASSERT_TRUE(e.ok()) << e.errore;
-  EXPECT_EQ(e.archivio.slot[1].testo, "ALBA\r\nALA\r\nCASA\r\n");
-  EXPECT_EQ(e.archivio.slot[2].testo, "ZETA\r\nZOO\r\n");
-  ASSERT_EQ(e.avvisi.size(), 1u);
-  EXPECT_EQ(testoFuoriSequenza(e.avvisi[0].voce),
-            "Questa parola ALA \xC3\xA8 fuori sequenza\r\npu\xC3\xB2 compromettere la ricerca nel suo dizionario.");
-  EXPECT_TRUE(std::filesystem::is_empty(scratch_));
-  EXPECT_TRUE(std::filesystem::exists(prog_ / "base.diz"));
-  EXPECT_TRUE(std::filesystem::exists(prog_ / "extra.dic"));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ TEST(FileTesLettura, FormeAccettate) {
       {"righe in eccesso ignorate", "2,2\r\n\"AB\"\r\n\"CD\"\r\n\"EF\"\r\nqualunque cosa", {"AB", "CD"}},
       {"spazi iniziali e @", "  2 , 2\r\n  \"@?\"\r\n\"ZZ\"\r\n", {"@?", "ZZ"}},
       {"campi senza virgolette", "2,2\r\nAB\r\nCD\r\n", {"AB", "CD"}},
+      {"minuscole e spazi", "2,3\r\n\"ca \"\r\n\" zO\"\r\n", {"CA?", "?ZO"}},
       {"limiti massimi", "25,35\r\n" + [] {
          std::string r;
          for (int i = 0; i < 25; ++i) r += "\"" + std::string(35, '?') + "\"\r\n";
@@ -56,8 +57,9 @@ TEST(FileTesLettura, FormeRifiutate) {
       {"riga corta", "2,3\r\n\"CA\"\r\n\"CA?\"\r\n", ErroreTes::LunghezzaRiga},
       {"riga lunga", "2,3\r\n\"CA?\"\r\n\"CA??\"\r\n", ErroreTes::LunghezzaRiga},
       {"riga vuota in mezzo", "2,3\r\n\r\n\"CA?\"\r\n\"CA?\"\r\n", ErroreTes::LunghezzaRiga},
-      {"minuscola", "2,3\r\n\"ca?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
-      {"spazio nella riga", "2,3\r\n\"C ?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
+      {"cifra", "2,3\r\n\"C1?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
+      {"lettera accentata", "2,3\r\n\"C\xE0?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
+      {"tabulazione", "2,3\r\n\"C\t?\"\r\n\"CA?\"\r\n", ErroreTes::CarattereNonValido},
       {"byte nullo", "2,3\r\n\"C\0?\"\r\n\"CA?\"\r\n"s, ErroreTes::CarattereNonValido},
       {"virgolette aperte", "2,3\r\n\"CA?\"\r\n\"CA?", ErroreTes::RigaMalformata},
       {"testo dopo le virgolette", "2,3\r\n\"CA?\"x\r\n\"CA?\"\r\n", ErroreTes::RigaMalformata},
@@ -71,9 +73,10 @@ TEST(FileTesLettura, FormeRifiutate) {
   }
 }
 
-TEST(FileTesNome, EstensioneAggiuntaAncheANomiCortiOVuoti) {
-  EXPECT_EQ(conEstensioneTes(""), ".tes");
-  EXPECT_EQ(conEstensioneTes("es"), "es.tes");
+TEST(FileTesNome, EstensioneAggiuntaUnaVolta) {
+  for (const auto& [nome, atteso] : {std::pair{"", ".tes"}, {"es", "es.tes"}, {"SCHEMA.TES", "SCHEMA.TES"},
+                                     {"doppio.Tes", "doppio.Tes"}, {"nome.txt", "nome.txt.tes"}})
+    EXPECT_EQ(conEstensioneTes(nome), atteso);
 }
 
 }  // namespace

@@ -31,8 +31,10 @@ TEST(Liberi, RifiutiEColonne) {
     std::string_view rifiuto, pannello2;
   } rifiuti[] = {
       {"nessun vuoto in testa", liberaInizio(stato("C??", 0)), TestoRichiestaErrata, TestoLiberaTesta},
+      {"un solo vuoto in testa", liberaInizio(stato("?CANE", 1)), TestoRichiestaErrata, TestoLiberaTesta},
       {"due sole caselle", liberaInizio(stato("??", 0)), TestoRichiestaErrata, TestoLiberaTesta},
       {"un solo vuoto in coda", liberaCoda(stato("CAN?", 0)), TestoRichiestaErrata, TestoLiberaCoda},
+      {"lettera in coda", liberaCoda(stato("?CANE", 1)), TestoRichiestaErrata, TestoLiberaCoda},
       {"coda libera", liberaInizio(codaLibera), TestoRichiestaErrata, ""},
   };
   for (const auto& k : rifiuti) {

@@ -12,7 +12,7 @@ namespace {
 
 using Parole = std::vector<std::string>;
 
-TEST(LinguaContrari, FormatoEAnnotazioni) {
+TEST(LinguaContrari, FormatoAnnotazioniERicerca) {
   const auto e = ElencoContrari::leggi(
       "\xEF\xBB\xBF# commento\r\n"
       "\r\n"
@@ -24,15 +24,13 @@ TEST(LinguaContrari, FormatoEAnnotazioni) {
   EXPECT_EQ(e.di("alto"), (Parole{"basso", "profondo", "elevato"}));
   EXPECT_EQ(e.di("a destra"), (Parole{"a sinistra"}));
   EXPECT_TRUE(e.di("Alto").empty());  // callers look up in lower case
-}
-
-TEST(LinguaContrari, RicercaSimmetrica) {
-  const auto e = ElencoContrari::leggi("alto: basso\nprofondo: basso\n");
-  EXPECT_EQ(e.di("basso"), (Parole{"alto", "profondo"}));
-  EXPECT_EQ(e.di("profondo"), (Parole{"basso"}));
-  EXPECT_TRUE(e.contiene("alto"));
-  EXPECT_FALSE(e.contiene("casa"));
-  EXPECT_EQ(e.numeroParole(), 3u);
+  // Looked up both ways; a single-byte file is read too.
+  const auto s = ElencoContrari::leggi("alto: basso\nprofondo: basso\n");
+  EXPECT_EQ(s.di("basso"), (Parole{"alto", "profondo"}));
+  EXPECT_EQ(s.di("profondo"), (Parole{"basso"}));
+  EXPECT_TRUE(s.contiene("alto") && !s.contiene("casa"));
+  EXPECT_EQ(s.numeroParole(), 3u);
+  EXPECT_EQ(ElencoContrari::leggi("citt\xE0: campagna\n").di("città"), (Parole{"campagna"}));
 }
 
 TEST(LinguaContrari, RigheErrateSaltate) {
@@ -47,11 +45,6 @@ TEST(LinguaContrari, RigheErrateSaltate) {
   EXPECT_EQ(e.righeErrate(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(e.di("caldo"), (Parole{"freddo"}));
   EXPECT_FALSE(e.contiene("se"));
-}
-
-TEST(LinguaContrari, FileSingoloByteAccettato) {
-  const auto e = ElencoContrari::leggi("citt\xE0: campagna\n");
-  EXPECT_EQ(e.di("città"), (Parole{"campagna"}));
 }
 
 // The shipped list: well formed, large, every word spelled as the Italian
@@ -69,7 +62,6 @@ TEST(LinguaContrari, ElencoDistribuitoBenScritto) {
   Hunspell h("/usr/share/hunspell/it_IT.aff", "/usr/share/hunspell/it_IT.dic");
   std::istringstream righe(s.str());
   std::string riga;
-  int errate = 0;
   while (std::getline(righe, riga)) {
     if (riga.empty() || riga.front() == '#') continue;
     std::string parola;
@@ -78,14 +70,10 @@ TEST(LinguaContrari, ElencoDistribuitoBenScritto) {
         if (ch != ' ') parola += ch;
         continue;
       }
-      if (!h.spell(parola)) {
-        ADD_FAILURE() << "parola sconosciuta al dizionario: " << parola;
-        ++errate;
-      }
+      EXPECT_TRUE(h.spell(parola)) << "parola sconosciuta al dizionario: " << parola;
       parola.clear();
     }
   }
-  EXPECT_EQ(errate, 0);
 }
 
 }  // namespace

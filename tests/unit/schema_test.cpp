@@ -5,47 +5,32 @@
 namespace tessaro {
 namespace {
 
-Schema daRighe(std::vector<std::string> righe) {
-  Schema s;
-  const auto r = static_cast<std::int16_t>(righe.size());
-  const auto c = static_cast<std::int16_t>(righe.front().size());
-  s.carica(r, c, std::move(righe));
-  return s;
-}
-
-TEST(SchemaNumeri, DuePerDueDaUnoATre) {
-  Schema s;
-  s.crea(2, 2);
-  EXPECT_EQ(s.numeri(), (std::vector<int>{1, 2, 3, 0}));
-}
-
-TEST(SchemaNumeri, CasellaChiusaDaNereNonHaNumero) {
-  // The middle cell is closed by black cells on all four sides.
-  auto s = daRighe({"?\x10?", "\x10?\x10", "?\x10?"});
-  // Corner cells are closed too: each has only black or edge neighbours.
-  EXPECT_EQ(s.numeri(), std::vector<int>(9, 0));
-}
-
-TEST(SchemaNumeri, RigaTuttaNeraNonDaNumeri) {
-  auto s = daRighe({"\x10\x10\x10", "???", "???"});
-  // Row 1 starts a horizontal word at column 0 and vertical ones at 1 and 2.
-  EXPECT_EQ(s.numeri(), (std::vector<int>{0, 0, 0, 1, 2, 3, 4, 0, 0}));
-}
-
-TEST(SchemaNumeri, NeraAlternativaContaComeNeraDopoNormalizzazione) {
-  auto s = daRighe({"?@?", "???"});
-  s.normalizzaNere();
-  EXPECT_EQ(s.Griglia[0][1], CellaNera);
-  // (0,0) starts only a vertical word; (0,2) likewise.
-  EXPECT_EQ(s.numeri(), (std::vector<int>{1, 0, 2, 3, 0, 0}));
+// The numbers of the cells that start a run; "@" counts as black once the
+// grid is normalised.
+TEST(SchemaNumeri, CaselleCheInizianoUnaParola) {
+  const struct {
+    std::vector<std::string> righe;
+    std::vector<int> numeri;
+  } casi[] = {
+      {{"??", "??"}, {1, 2, 3, 0}},
+      // Closed in by black cells and edges: no number, corners included.
+      {{"?\x10?", "\x10?\x10", "?\x10?"}, std::vector<int>(9, 0)},
+      {{"\x10\x10\x10", "???", "???"}, {0, 0, 0, 1, 2, 3, 4, 0, 0}},
+      {{"?@?", "???"}, {1, 0, 2, 3, 0, 0}},
+  };
+  for (const auto& k : casi) {
+    Schema s;
+    s.carica(static_cast<std::int16_t>(k.righe.size()), static_cast<std::int16_t>(k.righe[0].size()), k.righe);
+    s.normalizzaNere();
+    EXPECT_EQ(s.numeri(), k.numeri) << k.righe[0];
+  }
 }
 
 TEST(SchemaModello, MaxLato) {
   Schema s;
   s.crea(25, 35);
-  EXPECT_EQ(s.MaxLato, 35);
-  EXPECT_EQ(s.Griglia.size(), 25u);
-  EXPECT_EQ(s.Griglia[24].size(), 35u);
+  EXPECT_EQ((std::vector<std::size_t>{std::size_t(s.MaxLato), s.Griglia.size(), s.Griglia[24].size()}),
+            (std::vector<std::size_t>{35, 25, 35}));
   s.crea(10, 10);
   EXPECT_EQ(s.MaxLato, 10);
 }

@@ -73,6 +73,34 @@ TEST_F(ScritturaFile, OgniPassoFallitoLasciaIlVecchioFile) {
   EXPECT_EQ(leggi("s.tes"), Vecchio);
 }
 
+// Two files that change together: nothing of the new content shows until it
+// is confirmed, a write dropped leaves no temporary file, and a folder closed
+// to new files defers the in-place write to the confirmation.
+TEST_F(ScritturaFile, InDueTempi) {
+  const auto negato = [](PassoScrittura s) { return s == PassoScrittura::Crea ? EACCES : 0; };
+  for (const bool chiusa : {false, true}) {
+    for (const bool confermata : {false, true}) {
+      SCOPED_TRACE(std::to_string(chiusa) + std::to_string(confermata));
+      std::ofstream(dir_ / "s.def", std::ios::binary) << Vecchio;
+      {
+        ScritturaInDueTempi w;
+        ASSERT_TRUE(w.prepara(dir_ / "s.def", Nuovo, chiusa ? GuastoScrittura(negato) : GuastoScrittura()));
+        EXPECT_EQ(leggi("s.def"), Vecchio);
+        EXPECT_EQ(file(), chiusa ? 1u : 2u);
+        if (confermata) {
+          EXPECT_TRUE(w.conferma());
+        }
+      }
+      EXPECT_EQ(leggi("s.def"), confermata ? Nuovo : Vecchio);
+      EXPECT_EQ(file(), 1u);
+    }
+  }
+  ScritturaInDueTempi w;
+  const EsitoScrittura e = w.prepara(dir_ / "manca" / "s.def", Nuovo);
+  EXPECT_EQ(e.errore, ErroreScrittura::CartellaAssente);
+  EXPECT_EQ(w.conferma().errore, ErroreScrittura::CartellaAssente);
+}
+
 TEST_F(ScritturaFile, CollegamentiCartelleEPipe) {
   // Through a link: the target changes, the link stays a link.
   std::ofstream(dir_ / "vero.tes") << Vecchio;

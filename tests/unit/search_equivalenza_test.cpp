@@ -2,7 +2,7 @@
 // dictionary and any request: random dictionaries (vowel codes anywhere,
 // comments splitting runs, short last entries, no final CR LF, a broken
 // letter index) against random requests (fixed, free head, free tail, caps).
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 #include "search/Incrocio.h"
 #include "search/LunghezzaLibera.h"
 #include "search/Ricerca.h"

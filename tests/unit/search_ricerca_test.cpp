@@ -3,7 +3,7 @@
 // the order of several dictionaries and the refused requests.
 #include "search/Ricerca.h"
 
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
 #include "search/Richiesta.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
 #include "search/Richiesta.h"
 
-#include "search/DizionarioProva.h"
-
 #include <gtest/gtest.h>
 
 namespace tessaro {
@@ -66,19 +64,6 @@ TEST(SearchRitento, SoloSenzaRisultatiConCodaVuota) {
   EXPECT_FALSE(serveRitento(true, false, 1, "CA??"));   // found something
   EXPECT_FALSE(serveRitento(true, false, 0, "CA?E"));   // ends in a letter
   EXPECT_FALSE(serveRitento(true, false, 0, "CA*"));    // the retry itself
-}
-
-TEST(SearchDizionarioProva, IndiceComeIlCaricatore) {
-  const auto d = dizionarioDaRighe({"'commento", "ALBA", "CANE", "'x", "CASA", "DADO", "CENA"});
-  EXPECT_EQ(d.testo, "'commento\r\nALBA\r\nCANE\r\n'x\r\nCASA\r\nDADO\r\nCENA\r\n");
-  EXPECT_EQ(d.indice[1], 12);  // ALBA at offset 11
-  // The comment restarts the run of C (CASA), and the later run wins (CENA).
-  EXPECT_EQ(d.indice[3], static_cast<std::int32_t>(d.testo.find("CENA") + 1));
-  EXPECT_EQ(d.indice[4], static_cast<std::int32_t>(d.testo.find("DADO") + 1));
-  EXPECT_EQ(d.indice[2], 0);
-  EXPECT_FALSE(d.inOrdine);  // CENA after DADO
-  EXPECT_TRUE(dizionarioDaRighe({"ALBA", "AB"}).inOrdine);  // two letters are not checked
-  EXPECT_EQ(dizionarioDaRighe({"RE"}, false).testo, "RE");
 }
 
 }  // namespace

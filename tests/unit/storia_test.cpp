@@ -66,6 +66,14 @@ TEST_F(StoriaTest, TrasferimentoSiAnnullaESiRipristinaInUnColpo) {
   // The exchanged codes still undo correctly a second time.
   st.annulla(s);
   EXPECT_EQ(riga(2), "?????");
+  // Reverting a transfer before the next one leaves the cursor alone.
+  trasferisci(1, 1, "RE");
+  const auto g = st.annullaGruppo(s, false);
+  EXPECT_FALSE(g.corrente.has_value());
+  EXPECT_EQ(g.toccate.size(), 2u);
+  EXPECT_EQ(st.NumStoria, 0);
+  trasferisci(1, 1, "RE");
+  EXPECT_EQ(st.annullaGruppo(s, true).corrente, (Casella{1, 1}));
 }
 
 TEST_F(StoriaTest, TrasferimentoSuCaselleGiaPieneRegistraSoloLeCambiate) {
@@ -118,16 +126,6 @@ TEST_F(StoriaTest, LaCentunesimaModificaSvuotaLaStoriaEVieneRegistrataDaSola) {
   EXPECT_EQ(st.NumStoria + st.TopStoria, 0);
 }
 
-TEST_F(StoriaTest, RevertDelTrasferimentoNonMuoveIlCursore) {
-  trasferisci(1, 1, "RE");
-  const auto g = st.annullaGruppo(s, false);
-  EXPECT_FALSE(g.corrente.has_value());
-  EXPECT_EQ(g.toccate.size(), 2u);
-  EXPECT_EQ(st.NumStoria, 0);
-  trasferisci(1, 1, "RE");
-  EXPECT_EQ(st.annullaGruppo(s, true).corrente, (Casella{1, 1}));
-}
-
 TEST_F(StoriaTest, GruppoIniziatoPrimaDelloSvuotamentoSiEsaurisceAZero) {
   // A group that straddles the emptying has no first record left.
   st.NumStoria = st.TopStoria = LimiteStoria;
@@ -141,7 +139,7 @@ TEST_F(StoriaTest, GruppoIniziatoPrimaDelloSvuotamentoSiEsaurisceAZero) {
 }
 
 // Robustness: a damaged record never writes outside the grid.
-TEST_F(StoriaTest, RecordDanneggiatoDaFallimentoSenzaScrivere) {
+TEST_F(StoriaTest, RecordDanneggiatoNonScriveELasciaStoriaCoerente) {
   trasferisci(0, 0, "ABC");
   Schema piccolo;
   piccolo.crea(2, 2);
@@ -155,10 +153,7 @@ TEST_F(StoriaTest, RecordDanneggiatoDaFallimentoSenzaScrivere) {
     st.Slot[i] = vecchio;
   }
   EXPECT_EQ(riga(0), "ABC??");
-}
-
-TEST_F(StoriaTest, RecordDanneggiatoAMetaGruppoLasciaStoriaCoerente) {
-  trasferisci(0, 0, "ABC");
+  // Damaged in the middle of a group: the history stays coherent.
   st.Slot[1] = 99;  // the group's first record points outside the grid
   const auto u = st.annulla(s);
   EXPECT_FALSE(u.riuscito);
@@ -218,6 +213,11 @@ TEST(StoriaGruppo, UnRiempimentoInteroEUnSoloPasso) {
   const EsitoPasso r = st.ripristina(s);
   EXPECT_EQ(r.pannello2, " Ripristino n. 2 ");
   EXPECT_EQ(s.Griglia, pieno.Griglia);
+  // The cursor goes to the fill's last cell, unless the caller keeps it.
+  EXPECT_EQ(u.corrente, (Casella{24, 34}));
+  Storia copia = st;
+  Schema t = s;
+  EXPECT_FALSE(copia.annullaGruppo(t, false).corrente.has_value());
   st.apriGruppo();
   st.aggior(s, 3, 3, '?');
   EXPECT_TRUE(st.annulla(s).riuscito);

@@ -29,10 +29,14 @@
 namespace tessaro::prova {
 
 using Testi = std::vector<std::string>;
+using Quattro = std::array<int, 4>;
 
 class Finestra : public ::testing::Test {
  protected:
-  void SetUp() override { riapri(); }
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    riapri();
+  }
   // A fresh window on a fresh environment, loaded as at start-up.
   void riapri() {
     f.reset();
@@ -77,8 +81,7 @@ class Finestra : public ::testing::Test {
   void carica(const std::map<std::string, std::vector<std::string>>& dizionari) {
     std::map<std::string, std::string> file;
     for (const auto& [nome, voci] : dizionari) {
-      std::string testo;
-      for (const auto& v : voci) testo += v + "\r\n";
+      const std::string testo = unite(voci);
       const bool diz = nome.size() > 4 && nome.compare(nome.size() - 4, 4, ".diz") == 0;
       file[nome] = diz ? codificaDiz(testo) : testo;
     }
@@ -94,6 +97,12 @@ class Finestra : public ::testing::Test {
     ASSERT_TRUE(QDir::setCurrent(cartella->path()));
     f->CartellaProg = cartella->path();
     f->Timer0_Timer();
+  }
+  // The entries as a plain dictionary text.
+  static std::string unite(const std::vector<std::string>& voci) {
+    std::string t;
+    for (const auto& v : voci) t += v + "\r\n";
+    return t;
   }
   // The base dictionary alone.
   void caricaBase(const std::vector<std::string>& voci) { carica({{"base.diz", voci}}); }
@@ -130,13 +139,22 @@ class Finestra : public ::testing::Test {
     return v;
   }
   // The red frame: column, row, width, height.
-  std::array<int, 4> evid() const { return {f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}; }
+  Quattro evid() const { return {f->EvidCol, f->EvidRiga, f->EvidLarg, f->EvidAlt}; }
   // Every box shown, as "title|style|text".
   Testi scatole() const {
     Testi v;
-    for (const auto& b : env->box) v.push_back((b.titolo + '|' + QString::number(b.stile) + '|' + b.testo).toStdString());
+    for (const auto& b : env->box) v.push_back(scatola(b.titolo, b.stile, b.testo));
     return v;
   }
+  static std::string scatola(const QString& titolo, int stile, const QString& testo) {
+    return (titolo + '|' + QString::number(stile) + '|' + testo).toStdString();
+  }
+  // How many of the four free-length buttons are enabled.
+  int comandiAbilitati() const {
+    return f->Command1->isEnabled() + f->Command2->isEnabled() + f->Command3->isEnabled() + f->Command4->isEnabled();
+  }
+  // A file in the test's own temporary folder.
+  QString percorso(const QString& nome) const { return dir.filePath(nome); }
   static void scrivi(const QString& p, const QByteArray& byte) {
     QFile file(p);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -149,7 +167,8 @@ class Finestra : public ::testing::Test {
 
   std::unique_ptr<ScriptedEnvironment> env;
   std::unique_ptr<Form0g> f;
-  std::unique_ptr<QTemporaryDir> cartella;
+  std::unique_ptr<QTemporaryDir> cartella;  // the program folder, once loaded
+  QTemporaryDir dir;                        // for the test's own files
   QString cartellaPrima;
 };
 

@@ -18,6 +18,9 @@ TEST_F(Avvio, FinestraComeAppenaCaricata) {
   EXPECT_TRUE(f->Label0->isVisible() && !f->Peri->isVisible());
   EXPECT_EQ(f->cursor().shape(), Qt::WaitCursor);
   EXPECT_EQ(f->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 128));
+  // The result list asks for a fixed pitch, whatever "Courier" is here.
+  const QFont lista = f->Lists->font();
+  EXPECT_TRUE(lista.fixedPitch() && lista.styleHint() == QFont::TypeWriter && QFontInfo(lista).fixedPitch());
 }
 
 TEST_F(Avvio, BottoniTuttiDisabilitatiConLeLoroDescrizioni) {
@@ -76,18 +79,15 @@ TEST_F(Avvio, MenuConLeLoroVociEStati) {
   EXPECT_EQ(f->AiutoContesto, 1000);
 }
 
-TEST_F(Avvio, FileWordTempConUnSoloSeparatore) {
+TEST_F(Avvio, FileWordTempESchermoStretto) {
   EXPECT_EQ(f->FileWordTemp, f->CartellaProg + QStringLiteral("/~cruci.doc"));
   const QString prima = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(QStringLiteral("/")));
-  Form0g g(*env);
-  g.Form_Load();
+  Form0g r(*env);
+  r.Form_Load();
   QDir::setCurrent(prima);
-  EXPECT_EQ(g.CartellaProg, QStringLiteral("/"));
-  EXPECT_EQ(g.FileWordTemp, QStringLiteral("/~cruci.doc"));
-}
-
-TEST_F(Avvio, SchermoStrettoUsaLeImmaginiPiccole) {
+  EXPECT_EQ(r.CartellaProg + '|' + r.FileWordTemp, QStringLiteral("/|/~cruci.doc"));
+  // A narrow screen takes the small images.
   EXPECT_FALSE(f->SchermoPiccolo);
   ScriptedEnvironment stretto;
   stretto.schermo = QSize(11985, 8985);

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include "Finestra.h"
 #include "clues/ui/DialogoPubblica.h"
@@ -24,10 +23,6 @@ const Testi Griglia{"CANE", "A???", "SOLE"};
 
 class Definizioni : public Finestra {
  protected:
-  void SetUp() override {
-    Finestra::SetUp();
-    ASSERT_TRUE(dir.isValid());
-  }
   FinestraDefinizioni* apriFinestra() {
     f->menuDefinizioni->trigger();
     return f->finestraDefinizioni;
@@ -52,9 +47,6 @@ class Definizioni : public Finestra {
   void clicSulloSchema(int r, int c) {
     QTest::mouseClick(f->Peri, Qt::LeftButton, {}, f->Peri->inPixel(c + 0.5, r + 0.5));
   }
-  QString percorso(const QString& nome) const { return dir.filePath(nome); }
-
-  QTemporaryDir dir;
 };
 
 TEST_F(Definizioni, F4ERigheCheSeguonoLoSchema) {
@@ -78,7 +70,7 @@ TEST_F(Definizioni, F4ERigheCheSeguonoLoSchema) {
 
   // A row shows its run in the grid; a click in the grid selects its rows.
   w->Verticali->setCurrentCell(2, 0);
-  EXPECT_EQ(evid(), (std::array<int, 4>{3, 0, 1, 3}));
+  EXPECT_EQ(evid(), (Quattro{3, 0, 1, 3}));
   EXPECT_EQ(f->RigaCorr * 10 + f->ColCorr, 3);
   f->Tlb1_ButtonClick(QStringLiteral("a3"));
   clicSulloSchema(2, 2);

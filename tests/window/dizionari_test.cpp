@@ -25,13 +25,6 @@ const QString Attenzione = QStringLiteral("Attenzione...");
 const QString ApriCruciverba =
     QStringLiteral(" Aprire un CRUCIVERBA dal menu File o usare TEST e i pulsanti a sinistra ");
 
-// The entries as a plain dictionary text.
-std::string unite(const Testi& voci) {
-  std::string t;
-  for (const auto& v : voci) t += v + "\r\n";
-  return t;
-}
-
 class Dizionari : public Finestra {
  protected:
   void SetUp() override {
@@ -91,8 +84,15 @@ TEST_F(Dizionari, FineCaricamentoAbilitaTestEPannelli) {
   f->Timer2_Timer();
   ASSERT_EQ(f->SecCar->text(), QStringLiteral("2"));
   ASSERT_TRUE(f->SecCar->isVisible());
-  carica({{"base.diz", {"CANE", "CAS!", "MARE"}}, {"nomi.diz", {"ROMA"}}, {"città.dic", {"ZETA"}}});
+  const std::map<std::string, std::string> file{{"base.diz", codificaDiz(unite({"CANE", "CAS!", "MARE"}))},
+                                                 {"nomi.diz", codificaDiz(unite({"ROMA"}))},
+                                                 {"città.dic", unite({"ZETA"})}};
+  caricaGrezzi(file);
   EXPECT_TRUE(env->box.empty() && !env->terminato);
+  // The decoder's texts were read and deleted, and its private folder is
+  // gone as soon as loading ends; the folder is as it was, byte for byte.
+  EXPECT_FALSE(scratchLasciata());
+  EXPECT_EQ(contenuto(), file);
   EXPECT_EQ(f->Stb1->text(2), ApriCruciverba);
   EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a9")) && f->textb->isEnabled() && f->Picture1->isVisible());
   EXPECT_FALSE(f->Tlb1->isEnabled(QStringLiteral("a0")));
@@ -119,8 +119,6 @@ TEST_F(Dizionari, CaricamentiFallitiChiudonoIlProgramma) {
     QString testo;
   } casi[] = {
       {"senza base", {{"nomi.diz", codificaDiz(unite({"ROMA"}))}, {"extra.dic", unite({"ZETA"})}}, MancaBase},
-      // Read as plain text into slot 2: it is not the base dictionary.
-      {"base maiuscola", {{"BASE.DIZ", unite({"CANE"})}}, MancaBase},
       {"base illeggibile", {{"base.diz", "questo non \x01\x02 un dizionario\r\nCANE\r\n"}}, ErroreDecoder},
       {"contenitore troncato", {{"base.diz", codificaDiz(unite({"CANE"}))}, {"nomi.diz", troncato}}, ErroreDecoder},
   };
@@ -151,19 +149,6 @@ TEST_F(Dizionari, VociFuoriSequenzaAvvisanoEIlCaricamentoProsegue) {
   EXPECT_EQ(f->Stb1->text(2), ApriCruciverba);
   EXPECT_EQ(f->d[3]->text(), QStringLiteral("D3- nomi.dic"));
   EXPECT_EQ(f->Archivio.slot[1].testo, "ALBA\r\nALA\r\nBANCO\r\n");  // the entries stay where they are
-}
-
-TEST_F(Dizionari, SoloIlFileTemporaneoSparisce) {
-  const std::map<std::string, std::string> file{
-      {"base.diz", codificaDiz(unite({"CANE", "CAS!"}))}, {"nomi.diz", codificaDiz(unite({"ROMA"}))},
-      {"extra.dic", unite({"ZETA"})}};
-  caricaGrezzi(file);
-  ASSERT_TRUE(env->box.empty());
-  EXPECT_EQ(f->Archivio.slot[2].testo, "ROMA\r\n");
-  EXPECT_EQ(contenuto(), file);  // byte for byte, and nothing was added
-  // The decoder's texts were read and deleted, and its private folder is
-  // gone as soon as loading ends.
-  EXPECT_FALSE(scratchLasciata());
 }
 
 // Regression: the decoder's folder had a predictable name, and a link

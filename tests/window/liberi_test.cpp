@@ -9,7 +9,6 @@
 namespace tessaro::prova {
 namespace {
 
-using Quattro = std::array<int, 4>;
 const QColor Verde(0, 255, 0);
 
 class Liberi : public Finestra {
@@ -80,14 +79,6 @@ TEST_F(Liberi, AccorciaInizioRinunciaAllaTestaLibera) {
   ASSERT_EQ(righe(), Testi{"CASE -1"});
   scegli(0);
   EXPECT_EQ(f->schema.Griglia[0], "??CASE");
-}
-
-TEST_F(Liberi, UnSoloVuotoInTestaNonSiLibera) {
-  cerca({"ARCANE"}, {"\x10?CANE"}, 0, 3);
-  ASSERT_EQ(f->Richiesta, "?CANE");
-  rifiuto(&Form0g::Command1_Click, {" Lunghezza Libera in Testa ", " Richiesta errata! "});
-  // A letter at the end: the tail cannot be freed either.
-  rifiuto(&Form0g::Command4_Click, {" Lunghezza Libera in Coda ", " Richiesta errata! "});
 }
 
 TEST_F(Liberi, LiberaCodaPoiAccorciaInCoda) {

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -40,8 +41,15 @@ TEST_F(NuovoSchemaTest, SoloCifreEInvioSpostaIlFuoco) {
     QTest::keyClicks(a.Text1, QStringLiteral("1a5"));
     EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
     EXPECT_EQ(env->beeps, 1);
+    // Ctrl+V and Esc type characters too: no paste, no closing.
+    QApplication::clipboard()->setText(QStringLiteral("7"));
+    QTest::sendKeyEvent(QTest::Click, a.Text1, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+    QTest::keyClick(a.Text1, Qt::Key_Escape);
+    EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_EQ(env->beeps, 3);
     QTest::keyClick(a.Text1, Qt::Key_Return);
-    EXPECT_EQ(env->beeps, 2);  // Enter is no digit either
+    EXPECT_EQ(env->beeps, 4);  // Enter is no digit either
     EXPECT_EQ(a.Text1->text(), QStringLiteral("15"));
     EXPECT_TRUE(a.Text2->hasFocus());
     // Enter in an empty box leaves the focus there.
@@ -97,18 +105,28 @@ TEST_F(Zoom, MisureSuUnoSchermoDa15360Twips) {
 
 TEST_F(Zoom, RiduciNonSiBloccaEIngrandisciSiFermaA16Bit) {
   ASSERT_TRUE(nuovo(QStringLiteral("25"), QStringLiteral("35")));
+  // The whole 35-column grid fits beside the list on a 1024-pixel screen.
+  const QRect area(QPoint(0, 0), QPoint(f->centralWidget()->width() - 1, f->Stb1->y() - 1));
+  EXPECT_TRUE(area.contains(f->Peri->geometry())) << f->Peri->geometry().right();
+  const int lato = f->vista.LatoX;
   for (int i = 0; i < 60; ++i) f->Riduci_Click();
   EXPECT_GE(f->vista.LatoX, LatoMinimo);
   EXPECT_GE(f->vista.FontLettere, FontMinimo);
   EXPECT_LE(f->Peri->textHeight(QStringLiteral("A")), 1.0 + 1e-9);
   f->Originali_Click();
-  int larghezza = 0;
+  EXPECT_EQ(f->vista.LatoX, lato);
+  auto misure = [&] {
+    return std::vector<double>{double(f->vista.LatoX), f->vista.FontLettere, f->vista.FontNumeri, double(f->Peri->width())};
+  };
+  std::vector<double> prima;
   for (int i = 0; i < 30; ++i) {
-    larghezza = f->Peri->width();
+    prima = misure();
     f->Ingrandisci_Click();
   }
-  // The box stopped growing once 35 cells would pass 32767 twips.
-  EXPECT_EQ(f->Peri->width(), larghezza);
+  // Enlarging stopped, cell and fonts included, once 35 cells would pass
+  // 32767 twips.
+  EXPECT_EQ(misure(), prima);
+  EXPECT_GT(arrotonda(f->vista.LatoX * 1.1) * 35 + 2, 32767);
   EXPECT_LE((f->Peri->width() - 1) * 15, 32767);
 }
 

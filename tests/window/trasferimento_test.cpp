@@ -115,12 +115,11 @@ TEST_F(Trasferimento, SceltaRiquadraEChiudeIPulsanti) {
   EXPECT_EQ(f->Lists->ListIndex(), 1);
   EXPECT_EQ(riga(0), "CASA\x10");
   EXPECT_EQ(f->textb->text(), QStringLiteral("CASA"));
-  EXPECT_EQ(evid(), (std::array<int, 4>{0, 0, 4, 1}));
+  EXPECT_EQ(evid(), (Quattro{0, 0, 4, 1}));
   EXPECT_EQ(pixel(3.5, 0.05), QColor(Qt::red));
   EXPECT_EQ(f->Modificato, 1);
   EXPECT_TRUE(f->Tlb1->isEnabled(QStringLiteral("a7")));
-  EXPECT_FALSE(f->Command1->isEnabled() || f->Command2->isEnabled() || f->Command3->isEnabled() ||
-               f->Command4->isEnabled());
+  EXPECT_EQ(comandiAbilitati(), 0);
   // The list stays for the next choice.
   EXPECT_EQ(f->Lists->ListCount(), 2);
   scegli(0);

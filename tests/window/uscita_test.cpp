@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "Finestra.h"
 
@@ -53,16 +52,12 @@ TEST_F(Uscita, EsciEChiusuraConLeTreRisposte) {
 }
 
 TEST_F(Uscita, EsciDopoAverSalvato) {
-  QTemporaryDir cartella;
-  ASSERT_TRUE(cartella.isValid());
   f->Modificato = 1;
   env->risposte = {msg::AnsYes};
-  env->fileScelti = {cartella.filePath(QStringLiteral("ultimo"))};
+  env->fileScelti = {percorso(QStringLiteral("ultimo"))};
   f->menuEsci_Click();
   EXPECT_TRUE(env->terminato);
-  QFile salvato(cartella.filePath(QStringLiteral("ultimo.tes")));
-  ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
-  EXPECT_EQ(salvato.readAll(), QByteArray("2,4\r\n\"CANE\"\r\n\"????\"\r\n"));
+  EXPECT_EQ(leggi(percorso(QStringLiteral("ultimo.tes"))), QByteArray("2,4\r\n\"CANE\"\r\n\"????\"\r\n"));
 }
 
 TEST_F(Guida, F1ApreLaGuidaDelProgramma) {

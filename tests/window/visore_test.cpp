@@ -77,25 +77,6 @@ class Visore : public Finestra {
   }
 };
 
-TEST_F(Visore, FinestraEdElencoDeiDizionari) {
-  carica({{"base.diz", Base}, {"nomi.diz", {"ROMA"}}, {"extra.dic", {"ZETA"}}, {"città.dic", {"ZARA"}}});
-  apri([&](Form0f& v) {
-    EXPECT_EQ((QStringList{v.windowTitle(), v.Label1->text(), v.Label2->text(), v.Label4->text(), v.Command1->text()}),
-              (QStringList{QStringLiteral("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI"),
-                           QStringLiteral("Cartella dei Dizionari =  ") + cartella->path(),
-                           QStringLiteral("I Dizionari devono stare nella stessa Cartella del Programma"),
-                           QStringLiteral("Cerca  "), QStringLiteral("Esci")}));
-    // Listing order: the .diz files, then the .dic ones by byte value.
-    QStringList elenco;
-    for (int i = 0; i < v.List1->count(); ++i) elenco << v.List1->item(i)->text();
-    EXPECT_EQ(elenco, (QStringList{QStringLiteral("D1-base.diz"), QStringLiteral("D2-nomi.diz"),
-                                   QStringLiteral("D3-città.dic"), QStringLiteral("D4-extra.dic")}));
-    // Nothing chosen yet; typing before a choice does nothing.
-    v.Text1->setText(QStringLiteral("mare"));
-    EXPECT_FALSE(v.List2->isVisible() || v.List3->isVisible() || v.Command2->isVisible());
-  });
-}
-
 TEST_F(Visore, LaBaseDivisaInDueMetaConIGruppiEspansi) {
   caricaBase(Base);
   const std::string testo = f->Archivio.slot[1].testo;
@@ -120,10 +101,8 @@ TEST_F(Visore, LaBaseDivisaInDueMetaConIGruppiEspansi) {
       bool list3;
       const char* riga;
     } casi[] = {
-        {"mare", true, "MARE"},        {"  mb ", true, "MOL(EO)"},  {"", true, "MOL(EO)"},
-        {"casa", false, "CAS(AE)"},  // the group stands for CASA
-        {"CAS", false, "CAS(AE)"},     {"CASTA", false, "CASTELLO"}, {"LZ", false, nullptr},
-        {"ZZZZ", true, "ZETA"},
+        {"mare", true, "MARE"}, {"  mb ", true, "MOL(EO)"}, {"", true, "MOL(EO)"},
+        {"casa", false, "CAS(AE)"}, {"LZ", false, nullptr},  // the group stands for CASA
     };
     for (const auto& c : casi) {
       SCOPED_TRACE(c.testo);
@@ -139,13 +118,26 @@ TEST_F(Visore, LaBaseDivisaInDueMetaConIGruppiEspansi) {
 
 TEST_F(Visore, UnAltroDizionarioTuttoInUnaLista) {
   // A plain dictionary in the Windows code page: "CITTÀ" has the byte 0xC0.
-  carica({{"base.diz", Base}, {"nomi.dic", {"'nomi propri", "ANNA", "CAS!", "CITTADINO", "CITT\xC0", "MARIO", "ZARA"}}});
+  carica({{"base.diz", Base}, {"nomi.diz", {"ROMA"}}, {"extra.dic", {"ZETA"}},
+          {"città.dic", {"'nomi propri", "ANNA", "CAS!", "CITTADINO", "CITT\xC0", "MARIO", "ZARA"}}});
   apri([&](Form0f& v) {
+    EXPECT_EQ((QStringList{v.windowTitle(), v.Label1->text(), v.Label2->text(), v.Label4->text(), v.Command1->text()}),
+              (QStringList{QStringLiteral("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI"),
+                           QStringLiteral("Cartella dei Dizionari =  ") + cartella->path(),
+                           QStringLiteral("I Dizionari devono stare nella stessa Cartella del Programma"),
+                           QStringLiteral("Cerca  "), QStringLiteral("Esci")}));
+    // Listing order: the .diz files, then the .dic ones by byte value.
+    QStringList elenco;
+    for (int i = 0; i < v.List1->count(); ++i) elenco << v.List1->item(i)->text();
+    EXPECT_EQ(elenco, (QStringList{QStringLiteral("D1-base.diz"), QStringLiteral("D2-nomi.diz"),
+                                   QStringLiteral("D3-città.dic"), QStringLiteral("D4-extra.dic")}));
+    // Nothing chosen yet; typing before a choice does nothing.
+    v.Text1->setText(QStringLiteral("mare"));
+    EXPECT_FALSE(v.List2->isVisible() || v.List3->isVisible() || v.Command2->isVisible());
     // Chosen with the keyboard.
     v.List1->setFocus();
-    QTest::keyClick(v.List1, Qt::Key_Down);
-    QTest::keyClick(v.List1, Qt::Key_Down);
-    EXPECT_EQ(v.slot(), 2);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(v.List1, Qt::Key_Down);
+    EXPECT_EQ(v.slot(), 3);
     // As stored: a final code is not a group here, and there is no split.
     EXPECT_EQ(righe(v, v.List2), QStringList({QStringLiteral("ANNA"), QStringLiteral("CAS!"), QStringLiteral("CITTADINO"),
                                               QStringLiteral("CITTÀ"), QStringLiteral("MARIO"), QStringLiteral("ZARA")}));
@@ -160,7 +152,7 @@ TEST_F(Visore, UnAltroDizionarioTuttoInUnaLista) {
     }
     // Back to the base: the lists are filled again, and the box still says
     // "zz": the second half is shown at its end.
-    QTest::keyClick(v.List1, Qt::Key_Up);
+    QTest::keyClick(v.List1, Qt::Key_Home);
     EXPECT_EQ(v.slot(), 1);
     EXPECT_EQ(v.riga(v.List2, 0), QStringLiteral("ABACO"));
     EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 9"));
@@ -219,6 +211,8 @@ TEST_F(Visore, ClicETastiDuranteIlRiempimento) {
     int cessioni = 0;
     env->aOgniCessione = [&] {
       if (++cessioni != 2) return;
+      // The count shows the entries read so far.
+      EXPECT_EQ(v.Label3->text(), QStringLiteral("Totale Voci = 511"));
       // The list of dictionaries is off while the entries are read; the box
       // takes the typing.
       EXPECT_FALSE(v.List1->isEnabled());
@@ -237,10 +231,7 @@ TEST_F(Visore, ClicETastiDuranteIlRiempimento) {
     EXPECT_EQ(v.selezionata(v.List3), 1);
     EXPECT_TRUE(selezionata(v, v.List3).startsWith(QLatin1Char('M')));
   });
-}
-
-TEST_F(Visore, EsciAncheDuranteIlRiempimento) {
-  carica({{"base.diz", moltiVoci(5000)}});
+  // "Esci" works while the entries are read, too.
   apri([&](Form0f& v) {
     env->aOgniCessione = [&] {
       if (v.isVisible()) QTest::mouseClick(v.Command1, Qt::LeftButton);

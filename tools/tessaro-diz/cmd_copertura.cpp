@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "dict/Concatena.h"
 #include "dict/CostruzioneDizionario.h"
 #include "dict/Dizionario.h"
 #include "dict/GruppiVocalici.h"
@@ -64,8 +65,10 @@ int comandoCopertura(Argomenti args) {
     uscita += utf8 ? perTerminale(parola) : visibile1252(parola);
     uscita += '\n';
   }
+  // An empty list measures nothing: no share to print.
+  if (totale == 0) return errore(concatena({"la lista ", args[0], " non contiene parole"}));
   // The share with one decimal and the Italian decimal comma.
-  const double quota = totale == 0 ? 100.0 : 100.0 * static_cast<double>(coperte) / static_cast<double>(totale);
+  const double quota = 100.0 * static_cast<double>(coperte) / static_cast<double>(totale);
   char cifre[32];
   std::snprintf(cifre, sizeof cifre, "%.1f", quota);
   std::string percentuale = cifre;

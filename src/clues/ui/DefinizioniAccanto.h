@@ -1,13 +1,14 @@
 // The clue file saved with the Schema file, under the same name with the
-// extension ".def". Save writes it whole (unbuffered, so a full disk shows
-// at once) and synced under a temporary name before the Schema file is
-// written, and puts it in place only after the Schema file is: a failure
-// on either leaves both earlier files as they were, and is shown once.
+// extension ".def". Save writes it whole and flushed to the disk under a
+// temporary name before the Schema file is written, and puts it in place
+// only after the Schema file is: a failure on either leaves both earlier
+// files as they were, and is shown once, with its reason.
 #pragma once
 
-#include <QSaveFile>
 #include <QString>
-#include <memory>
+#include <optional>
+
+#include "files/ScritturaFile.h"
 
 namespace tessaro {
 
@@ -22,11 +23,11 @@ class DefinizioniAccanto {
   bool conferma();
 
  private:
-  bool fallito();
+  bool fallito(const EsitoScrittura& e);
 
   Form0g& f_;
   QString nome_;
-  std::unique_ptr<QSaveFile> file_;  // none when there is nothing to write
+  std::optional<ScritturaInDueTempi> file_;  // none when there is nothing to write
 };
 
 }  // namespace tessaro

@@ -91,6 +91,7 @@ void Form0g::Timer0_Timer() {
   textb->setEnabled(true);
   Picture1->show();
   Picture1->setEnabled(true);
+  apriFileIniziale();
 }
 
 void Form0g::preparaIndici(Cedi& cedi) {

@@ -108,11 +108,15 @@ void Form0f::List1_Click() {
   List2->hide();
   List3->hide();
   slot_ = k;
-  Cedi cedi([this] {
+  // The count grows on screen while the entries are read.
+  ContenutoVisore nuovo;
+  Cedi cedi([this, &nuovo] {
+    Label3->setText(daUtf8(testoTotaleVoci(nuovo.conteggio)));
     f_.env().yieldNow();
     return false;
   });
-  contenuto_ = riempiVisore(f_.Archivio.slot[static_cast<std::size_t>(k)], k, cedi);
+  riempiVisore(f_.Archivio.slot[static_cast<std::size_t>(k)], k, cedi, nuovo);
+  contenuto_ = std::move(nuovo);
   modello2_.imposta(&contenuto_.List2);
   modello3_.imposta(&contenuto_.List3);
   Label3->setText(daUtf8(testoTotaleVoci(contenuto_.conteggio)));

@@ -8,15 +8,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <optional>
+#include <utility>
 
 #include "app/Form0g.h"
 #include "clues/ui/DefinizioniAccanto.h"
+#include "dict/CaricaDizionari.h"
 #include "files/FileTes.h"
 #include "files/ScritturaFile.h"
 #include "platform/Environment.h"
 #include "platform/Testi.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
+#include "platform/ToolBar.h"
 
 namespace tessaro {
 
@@ -27,13 +30,12 @@ namespace {
 // touches the window's state, so a bad file cannot leave half a Schema.
 std::optional<Schema> leggiFileTes(const QString& nome) {
   const QFileInfo info(nome);
-  // Only regular files: a FIFO or a device could block or never end.
   if (!info.isFile() || info.size() > static_cast<qint64>(MaxByteTes)) return std::nullopt;
-  QFile file(nome);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray byte = file.read(static_cast<qint64>(MaxByteTes) + 1);
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  LetturaTes lettura = leggiTes(std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
+  // Opened without blocking and checked on the open file: a pipe put in its
+  // place after the check above cannot stop the window.
+  std::string byte;
+  if (!leggiFileRegolare(QFile::encodeName(nome).toStdString(), byte) || byte.size() > MaxByteTes) return std::nullopt;
+  LetturaTes lettura = leggiTes(byte);
   if (!lettura) return std::nullopt;
   return std::move(lettura.schema);
 }
@@ -77,7 +79,13 @@ bool Form0g::schemaHaUnFile() const {
   return !NomeFile.isEmpty() && windowTitle() == testi::Titolo + NomeFile;
 }
 
-void Form0g::menuApri_Click() {
+void Form0g::menuApri_Click() { apriSchema(QString()); }
+
+void Form0g::apriFileIniziale() {
+  if (!FileIniziale.isEmpty()) apriSchema(std::exchange(FileIniziale, QString()));
+}
+
+void Form0g::apriSchema(const QString& nome) {
   if (Occupato > 0) return;
   int risposta = 0;
   if (Modificato == 1) {
@@ -89,8 +97,9 @@ void Form0g::menuApri_Click() {
   const auto annulla = [this, risposta] {
     if (risposta == msg::AnsNo) Modificato = 1;
   };
+  for (int i = 0; i <= 12; ++i) Tlb1->setValue(QStringLiteral("a%1").arg(i), 0);
 
-  const QString scelto = DialogoApri(testi::DescrizioneApri, testi::ModelliApri);
+  const QString scelto = nome.isEmpty() ? DialogoApri(testi::DescrizioneApri, testi::ModelliApri) : nome;
   if (scelto.isEmpty()) {
     annulla();
     return;
@@ -175,7 +184,11 @@ bool Form0g::salvaSu(const QString& nome) {
 }
 
 int Form0g::chiediSalvataggio() {
-  const int r = env_.msgBox(this, testi::domandaSalvataggio(NomeFile), msg::YesNoCancel | msg::Critical,
+  // The unsaved work is what the caption names: after "Nuovo..." the new
+  // Schema, "(nuovo file)", not the file opened before it.
+  const QString didascalia = windowTitle();
+  const QString nome = didascalia.startsWith(testi::Titolo) ? didascalia.mid(testi::Titolo.size()) : NomeFile;
+  const int r = env_.msgBox(this, testi::domandaSalvataggio(nome), msg::YesNoCancel | msg::Critical,
                             testi::Attenzione);
   if (r == msg::AnsYes) {
     Salvacome_Click();  // the dialog always shows, even when the file has a name

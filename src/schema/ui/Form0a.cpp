@@ -72,13 +72,20 @@ bool Form0a::eventFilter(QObject* o, QEvent* e) {
       Text2_Click();
     }
   }
-  // The digit filter: Backspace and the digits pass; any other character,
-  // Enter included, is dropped with a beep. Keys without a character
-  // (arrows, Delete, Tab) are not characters and pass.
-  if (k->key() == Qt::Key_Backspace) return false;
+  // The digit filter: Backspace and the digits pass; every other key that
+  // types a character is dropped with a beep: Enter, Esc and the Ctrl
+  // letters too (Ctrl+V would paste, Esc would close the dialog). Keys that
+  // type nothing (arrows, Delete, Tab, Shift) pass.
+  const bool ctrl = k->modifiers().testFlag(Qt::ControlModifier);
+  if (k->key() == Qt::Key_Backspace && !ctrl) return false;
+  if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) return false;
   const QString t = k->text();
-  if (!invio && (t.isEmpty() || !t.at(0).isPrint())) return false;
-  if (!invio && t.size() == 1 && t.at(0) >= QLatin1Char('0') && t.at(0) <= QLatin1Char('9')) return false;
+  const bool carattere = invio || k->key() == Qt::Key_Escape || k->key() == Qt::Key_Backspace ||
+                         (ctrl && k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z) ||
+                         (!t.isEmpty() && t.at(0).isPrint());
+  if (!carattere) return false;
+  if (!invio && !ctrl && t.size() == 1 && t.at(0) >= QLatin1Char('0') && t.at(0) <= QLatin1Char('9'))
+    return false;
   f_.env().beep();
   return true;
 }

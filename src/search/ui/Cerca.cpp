@@ -67,7 +67,7 @@ void Form0g::cerca() {
     if (limite != SenzaLimite && trovate >= limite) break;
   }
 
-  NumRisultati = static_cast<std::int16_t>(std::min(Lists->ListCount(), 32767));
+  NumRisultati = Lists->ListCount();
   if (NumRisultati > 0) {
     Stb1->setText(2, QStringLiteral(" =%1 ").arg(NumRisultati));
     Stb1->setText(3, QStringLiteral(" "));

@@ -54,11 +54,14 @@ void Form0g::richiestaIncrocio() {
   for (QPushButton* b : {Command1, Command2, Command3, Command4}) b->setEnabled(false);
   Stb1->setToolTip(2, QString());
 
-  std::vector<DizAttivo> attivi;
+  // Whether a slot is on is read at each visit, as the search does: a
+  // dictionary switched during the test counts for what is still to test.
+  std::vector<DizAttivo> dizionari;
   for (int k = 1; k <= 6; ++k) {
     const Dizionario& diz = Archivio.slot[static_cast<std::size_t>(k)];
-    if (Stb1->isEnabled(k + 10) && !diz.vuoto())
-      attivi.push_back({k, &diz, &IndiciRicerca[static_cast<std::size_t>(k)]});
+    if (!diz.vuoto())
+      dizionari.push_back({k, &diz, &IndiciRicerca[static_cast<std::size_t>(k)],
+                           [this, k] { return Stb1->isEnabled(k + 10); }});
   }
   Cedi cedi([this] {
     env_.yieldNow();
@@ -72,7 +75,7 @@ void Form0g::richiestaIncrocio() {
   };
   Occupato = 2;
   const RisultatoIncrocio esito =
-      incrocio(modelli, SoloVocali == 1, Accorcia->isChecked(), attivi, cedi, primaDiLettera);
+      incrocio(modelli, SoloVocali == 1, Accorcia->isChecked(), dizionari, cedi, primaDiLettera);
   QStringList voci;
   for (const std::string& v : esito.voci) voci.append(QString::fromLatin1(v.data(), static_cast<qsizetype>(v.size())));
   Lists->addItems(voci);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "app/Form0g.h"
+#include "dict/Testo1252.h"
 #include "platform/Percorsi.h"
 #include "platform/Environment.h"
 #include "platform/ListBox.h"
@@ -39,22 +40,22 @@ void Form0g::eseguiTest(int modo) {
 void Form0g::anagrammi() {
   Stb1->setText(3, daUtf8(Pannello3Anagrammi));
   Lists->Clear();
-  // The base dictionary holds single-byte text: the TEST word goes as Latin-1.
-  const QByteArray parola = textb->text().toLatin1();
+  // The base dictionary holds Windows-1252 bytes: the TEST word goes so too.
+  const std::string parola = aWindows1252(textb->text().toStdString());
   Cedi cedi([this] {
     env_.yieldNow();
     return false;  // the anagram scan has no interrupt
   });
   const Dizionario& base = Archivio.slot[1];
   const RisultatoAnagrammi r = IndiceAnagrammiBase.valePer(base)
-                                   ? tessaro::anagrammi(IndiceAnagrammiBase, base, parola.toStdString(), cedi)
-                                   : tessaro::anagrammi(base, parola.toStdString(), cedi);
+                                   ? tessaro::anagrammi(IndiceAnagrammiBase, base, parola, cedi)
+                                   : tessaro::anagrammi(base, parola, cedi);
   QStringList righe;
   righe.reserve(static_cast<qsizetype>(r.righe.size()));
   for (const std::string& s : r.righe) righe.append(QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())));
   Lists->addItems(righe);
   Stb1->setBevel(2, StatusBar::Rialzato);
-  NumRisultati = static_cast<std::int16_t>(std::min(r.NumRisultati, 32767));
+  NumRisultati = r.NumRisultati;
   Stb1->setText(2, daUtf8(r.pannello2));
   if (r.beep) env_.beep();
 }

@@ -1,4 +1,6 @@
-#include "search/DizionarioProva.h"
+#include "DizionarioProva.h"
+
+#include "dict/IndiceDizionario.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -9,15 +11,6 @@
 #include <string_view>
 
 namespace tessaro {
-namespace {
-
-std::string_view senzaBlank(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
 
 Dizionario dizionarioDaRighe(const std::vector<std::string>& righe, bool crlfFinale, std::string nome) {
   std::string testo;
@@ -44,20 +37,8 @@ Dizionario dizionarioDaTesto(std::string testo, std::string nome) {
     testo = std::move(t);
   }
   d.testo = std::move(testo);
-
-  char iniziale = 0;
-  std::string_view precedente;
-  perOgniVoce(d.testo, 0, [&](const Voce& v) {
-    const std::string_view voce = senzaBlank(v.testo);
-    const char c = voce.empty() ? 0 : voce.front();
-    if (!voce.empty() && !eCommento(voce)) {
-      if (c != iniziale && c >= '@' && c <= 'Z') d.indice[static_cast<std::size_t>(c - '@')] = static_cast<std::int32_t>(v.inizio + 1);
-      if (voce.size() > 2 && precedente.size() > 2 && voce < precedente) d.inOrdine = false;
-    }
-    precedente = voce;
-    iniziale = c;
-    return true;
-  });
+  Cedi cedi;
+  indicizza(d, cedi);  // the loader's own index and order check
   return d;
 }
 
