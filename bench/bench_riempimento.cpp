@@ -97,8 +97,11 @@ std::vector<Griglia> griglie() {
 
 // The baseline: runs in word-number order, each given the first word of the
 // vocabulary that agrees with the letters now in its cells and is not used
-// yet; on a dead end, back to the previous run's next word.
-bool riempiSemplice(const Lessico& lex, Schema s, double limite, std::uint64_t& nodi) {
+// yet; on a dead end, back to the previous run's next word. A timeout proves
+// nothing, so it is told apart from a search that ran out of words.
+enum class Semplice { Riempita, Impossibile, Tempo };
+
+Semplice riempiSemplice(const Lessico& lex, Schema s, double limite, std::uint64_t& nodi) {
   const MappaPercorsi m = mappaPercorsi(s);
   std::vector<int> var;
   for (std::size_t i = 0; i < m.percorsi.size(); ++i) {
@@ -113,7 +116,7 @@ bool riempiSemplice(const Lessico& lex, Schema s, double limite, std::uint64_t& 
   std::map<std::pair<int, std::uint32_t>, int> usate;
   std::size_t d = 0;
   while (d < var.size()) {
-    if (std::chrono::duration<double>(Orologio::now() - t0).count() > limite) return false;
+    if (std::chrono::duration<double>(Orologio::now() - t0).count() > limite) return Semplice::Tempo;
     const Percorso& p = m.percorsi[static_cast<std::size_t>(var[d])];
     const ClasseParole* cl = lex.classe(static_cast<std::size_t>(p.lunghezza));
     if (prima[d].empty()) {
@@ -139,13 +142,13 @@ bool riempiSemplice(const Lessico& lex, Schema s, double limite, std::uint64_t& 
     // Dead end: this run starts over, the previous one moves on.
     prossima[d] = 0;
     prima[d].clear();
-    if (d == 0) return false;
+    if (d == 0) return Semplice::Impossibile;
     --d;
     const Percorso& q = m.percorsi[static_cast<std::size_t>(var[d])];
     for (int k = 0; k < q.lunghezza; ++k) s.scrivi(q.rigaDi(k), q.colDi(k), prima[d][static_cast<std::size_t>(k)]);
     usate.erase({q.lunghezza, prossima[d] - 1});
   }
-  return true;
+  return Semplice::Riempita;
 }
 
 struct Misure {
@@ -198,12 +201,13 @@ void BM_Riempimento(benchmark::State& state) {
       }
       std::uint64_t nodi = 0;
       const auto t0 = Orologio::now();
-      const bool ok = riempiSemplice(d.lessico, g.schema, tempoBase, nodi);
+      const Semplice esito = riempiSemplice(d.lessico, g.schema, tempoBase, nodi);
       const double ms = std::chrono::duration<double, std::milli>(Orologio::now() - t0).count();
-      std::fprintf(stderr, "%-18s base    %-14s %9.1f ms  nodi %8llu\n", g.nome.c_str(), ok ? "riempita" : "no", ms,
+      std::fprintf(stderr, "%-18s base    %-14s %9.1f ms  nodi %8llu\n", g.nome.c_str(),
+                   esito == Semplice::Riempita ? "riempita" : esito == Semplice::Impossibile ? "impossibile" : "tempo", ms,
                    static_cast<unsigned long long>(nodi));
       ++m.proveBase;
-      if (ok == (classe != 'e')) {
+      if (esito == (classe == 'e' ? Semplice::Impossibile : Semplice::Riempita)) {
         ++m.riusciteBase;
         m.msBase.push_back(ms);
       }
