@@ -86,8 +86,9 @@ TEST(FillLessico, PunteggiDiRangoETipo) {
   EXPECT_EQ(leggiListaParole("# prova\r\ncittà\n  Perché \nl'uomo\ncitta\n"), (Parole{"CITTA", "PERCHE"}));
 }
 
-// 3 x 3 word squares: with an O in the corner the rows are ORA, RAI or REI,
-// AIA.
+// Propagation, conflicts, the trail and the all-different rule are proved
+// through the analysis and the fill on whole grids; the area's choice of
+// runs is proved here.
 class Quadrato : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -97,67 +98,6 @@ class Quadrato : public ::testing::Test {
   Vocabolario v;
   Lessico lex;
 };
-
-TEST_F(Quadrato, FissatoDaUnaLetteraLaPropagazioneRisolve) {
-  Rete r(lex, schema({"O??", "???", "???"}));
-  ASSERT_EQ(r.numeroPercorsi(), 6u);
-  // Own letters: 1 Orizzontale and 1 Verticale start with O (ORA, ORE).
-  EXPECT_EQ(r.candidatiPropri(0), 2u);
-  EXPECT_EQ(r.candidati(2), 8u);
-  EXPECT_EQ(lettere(r.offerta(0, 1)), "R");
-  r.apri();
-  ASSERT_TRUE(r.propaga());
-  std::vector<std::uint32_t> conte;
-  for (int i = 0; i < 6; ++i) conte.push_back(r.candidati(i));
-  EXPECT_EQ(conte, (std::vector<std::uint32_t>{1, 1, 2, 1, 2, 1}));
-  EXPECT_EQ(lettere(r.lettere(1, 1)), "AE");
-  EXPECT_EQ(lettere(r.lettere(2, 2)), "A");
-  EXPECT_EQ(r.parola(4, *r.primo(4)), "RAI");
-  EXPECT_EQ(r.parola(4, *r.prossimo(4, *r.primo(4) + 1)), "REI");
-  r.chiudi();
-  EXPECT_EQ(r.candidati(2), 8u);
-  EXPECT_EQ(lettere(r.lettere(1, 1)), lettere(TutteLettere));
-}
-
-TEST_F(Quadrato, UnaLetteraImpossibileSvuotaUnPercorso) {
-  // R?? across and down: the second letter must start a column, so A; then
-  // RAI or RAM leave I or M to start the last column, which nothing does.
-  Rete r(lex, schema({"R??", "???", "???"}));
-  EXPECT_EQ(r.candidatiPropri(0), 3u);
-  r.apri();
-  EXPECT_FALSE(r.propaga());
-  EXPECT_GE(r.percorsoInConflitto(), 0);
-  r.chiudi();
-  EXPECT_EQ(r.candidati(0), 3u);
-  // A complete run that is no word has no candidate of its own.
-  Rete q(lex, schema({"ORX", "???", "???"}));
-  EXPECT_EQ(q.candidatiPropri(0), 0u);
-}
-
-TEST_F(Quadrato, FissaTogliEUnaParolaPerPercorso) {
-  OpzioniRete o;
-  o.tuttiDiversi = true;
-  Rete r(lex, schema({"???", "???", "###"}), o);
-  // Runs: 1 O (3), 1 V, 2 V, 3 V (length 2: no words), 4 O.
-  r.apri();
-  EXPECT_FALSE(r.propaga());
-  r.chiudi();
-  // Without the two-letter columns: a 1 x 3 row next to a free row.
-  Rete s(lex, schema({"???", "###", "???"}), o);
-  s.apri();
-  ASSERT_TRUE(s.propaga());
-  s.apri();
-  s.fissa(0, *lex.trova("ORA"));
-  ASSERT_TRUE(s.propaga());
-  EXPECT_FALSE(s.contiene(1, *lex.trova("ORA")));
-  EXPECT_EQ(s.candidati(1), 7u);
-  s.togli(1, *lex.trova("ZZZ"));
-  ASSERT_TRUE(s.propaga());
-  EXPECT_EQ(s.candidati(1), 6u);
-  s.chiudi();
-  EXPECT_EQ(s.candidati(0), 8u);
-  EXPECT_EQ(s.candidati(1), 8u);
-}
 
 TEST_F(Quadrato, AreaSoloIPercorsiConCelleVuoteDentro) {
   OpzioniRete o;
