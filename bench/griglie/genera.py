@@ -49,31 +49,39 @@ def connesso(g, R, C):
     return len(visti) == len(bianche)
 
 
+def simmetrica(R, C, nere_min, nere_max, rng, massimo, scarto):
+    """Black cells in pairs symmetric about the centre, each pair kept only if
+    every run stays 3 or longer and the whites stay connected; every other try
+    breaks a run longer than `massimo`, near its middle (within `scarto`)."""
+    g = [["?"] * C for _ in range(R)]
+    obiettivo = rng.randint(nere_min, nere_max)
+    nere = 0
+    tentativi = 0
+    while nere < obiettivo and tentativi < 4000:
+        tentativi += 1
+        lunga = corsa_lunga(g, R, C, massimo) if tentativi % 2 == 0 else None
+        if lunga is not None:
+            r, c = lunga[0], min(C - 1, max(0, lunga[1] + rng.randint(-scarto, scarto)))
+        else:
+            r, c = rng.randrange(R), rng.randrange(C)
+        s = (R - 1 - r, C - 1 - c)
+        if g[r][c] == NERA:
+            continue
+        g[r][c] = NERA
+        g[s[0]][s[1]] = NERA
+        if min(runs(g, R, C)) >= 3 and connesso(g, R, C):
+            nere += 1 if (r, c) == s else 2
+        else:
+            g[r][c] = "?"
+            g[s[0]][s[1]] = "?"
+    return g, nere
+
+
 def americana(R, C, nere_min, nere_max, rng, massimo=15):
     """Rotationally symmetric, every run 3 or longer (and at most `massimo`),
     whites connected."""
     while True:
-        g = [["?"] * C for _ in range(R)]
-        obiettivo = rng.randint(nere_min, nere_max)
-        nere = 0
-        tentativi = 0
-        while nere < obiettivo and tentativi < 4000:
-            tentativi += 1
-            lunga = corsa_lunga(g, R, C, massimo) if tentativi % 2 == 0 else None
-            if lunga is not None:
-                r, c = lunga[0], min(C - 1, max(0, lunga[1] + rng.randint(-1, 1)))
-            else:
-                r, c = rng.randrange(R), rng.randrange(C)
-            s = (R - 1 - r, C - 1 - c)
-            if g[r][c] == NERA:
-                continue
-            g[r][c] = NERA
-            g[s[0]][s[1]] = NERA
-            if min(runs(g, R, C)) >= 3 and connesso(g, R, C):
-                nere += 1 if (r, c) == s else 2
-            else:
-                g[r][c] = "?"
-                g[s[0]][s[1]] = "?"
+        g, nere = simmetrica(R, C, nere_min, nere_max, rng, massimo, 1)
         if nere_min <= nere <= nere_max and max(runs(g, R, C)) <= massimo:
             return g
 
@@ -147,27 +155,7 @@ def quotidiana(R, C, nere_min, nere_max, rng):
     theme entries) and no two runs of 8 or more side by side (corners
     stack runs of 7 at most)."""
     while True:
-        g = [["?"] * C for _ in range(R)]
-        obiettivo = rng.randint(nere_min, nere_max)
-        nere = 0
-        tentativi = 0
-        while nere < obiettivo and tentativi < 4000:
-            tentativi += 1
-            lunga = corsa_lunga(g, R, C, 9) if tentativi % 2 == 0 else None
-            if lunga is not None:
-                r, c = lunga[0], min(C - 1, max(0, lunga[1] + rng.randint(-2, 2)))
-            else:
-                r, c = rng.randrange(R), rng.randrange(C)
-            s = (R - 1 - r, C - 1 - c)
-            if g[r][c] == NERA:
-                continue
-            g[r][c] = NERA
-            g[s[0]][s[1]] = NERA
-            if min(runs(g, R, C)) >= 3 and connesso(g, R, C):
-                nere += 1 if (r, c) == s else 2
-            else:
-                g[r][c] = "?"
-                g[s[0]][s[1]] = "?"
+        g, nere = simmetrica(R, C, nere_min, nere_max, rng, 9, 2)
         seg = segmenti(g, R, C)
         if not (nere_min <= nere <= nere_max and 72 <= len(seg) <= 78):
             continue
