@@ -4,34 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "fill/Lessico.h"
+#include "fill_prova.h"
 
 namespace tessaro {
 namespace {
 
 using Parole = std::vector<std::string>;
 
-// Dictionaries made by the test, slot 1 first, and their vocabulary.
-class Vocabolario {
- public:
-  void aggiungi(const Parole& voci, TipoDizionario tipo) {
-    auto d = std::make_unique<Dizionario>();
-    for (const auto& v : voci) d->testo += v + "\r\n";
-    ix_.push_back(std::make_unique<IndiceRicerca>(costruisciIndiceRicerca(*d)));
-    fonti_.push_back({d.get(), ix_.back().get(), tipo, tipo == TipoDizionario::Base});
-    diz_.push_back(std::move(d));
-  }
-  Lessico lessico(const ListePunteggi& liste = {}) const { return costruisciLessico(fonti_, liste); }
-
- private:
-  std::vector<std::unique_ptr<Dizionario>> diz_;
-  std::vector<std::unique_ptr<IndiceRicerca>> ix_;
-  std::vector<FonteLessico> fonti_;
-};
+using prova::schema;
+using Vocabolario = prova::Dizionari;
 
 // The words of length L with their scores, in the vocabulary's order.
 std::vector<std::string> classe(const Lessico& lex, std::size_t L) {
@@ -39,15 +24,6 @@ std::vector<std::string> classe(const Lessico& lex, std::size_t L) {
   if (const ClasseParole* c = lex.classe(L))
     for (std::uint32_t i = 0; i < c->n; ++i) v.push_back(std::string(c->parola(i)) + ":" + std::to_string(c->punteggi[i]));
   return v;
-}
-
-Schema schema(std::vector<std::string> righe) {
-  for (auto& r : righe)
-    for (char& c : r)
-      if (c == '#') c = CellaNera;
-  Schema s;
-  s.carica(static_cast<std::int16_t>(righe.size()), static_cast<std::int16_t>(righe[0].size()), righe);
-  return s;
 }
 
 std::string lettere(Lettere l) {

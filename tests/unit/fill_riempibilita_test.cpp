@@ -15,34 +15,24 @@
 #include "dict/CaricaDizionari.h"
 #include "fill/Simmetria.h"
 #include "fill/Verifica.h"
+#include "fill_prova.h"
 
 namespace tessaro {
 namespace {
 
 using Righe = std::vector<std::string>;
 
+using prova::schema;
+
 // A base dictionary of the given entries and its vocabulary.
 struct Vocabolario {
   explicit Vocabolario(const Righe& voci) {
-    for (const auto& v : voci) diz.testo += v + "\r\n";
-    ix = costruisciIndiceRicerca(diz);
-    const FonteLessico f{&diz, &ix, TipoDizionario::Base, true};
-    lessico = costruisciLessico(std::span(&f, 1), {});
+    diz.aggiungi(voci, TipoDizionario::Base);
+    lessico = diz.lessico();
   }
-  Dizionario diz;
-  IndiceRicerca ix;
+  prova::Dizionari diz;
   Lessico lessico;
 };
-
-// "#" is a black cell.
-Schema schema(Righe righe) {
-  for (auto& r : righe)
-    for (char& c : r)
-      if (c == '#') c = CellaNera;
-  Schema s;
-  s.carica(static_cast<std::int16_t>(righe.size()), static_cast<std::int16_t>(righe[0].size()), righe);
-  return s;
-}
 
 const Righe Parole3 = {"ALA", "AMO", "ARE", "EGO", "ORA", "ORE"};
 

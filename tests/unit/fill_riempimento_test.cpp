@@ -13,39 +13,21 @@
 #include <string>
 #include <vector>
 
+#include "fill_prova.h"
+
 namespace tessaro {
 namespace {
 
 using Parole = std::vector<std::string>;
 
-struct Dizionari {
-  std::vector<std::unique_ptr<Dizionario>> diz;
-  std::vector<std::unique_ptr<IndiceRicerca>> ix;
-  std::vector<FonteLessico> fonti;
-  void aggiungi(const Parole& voci, TipoDizionario tipo) {
-    auto d = std::make_unique<Dizionario>();
-    for (const auto& v : voci) d->testo += v + "\r\n";
-    ix.push_back(std::make_unique<IndiceRicerca>(costruisciIndiceRicerca(*d)));
-    fonti.push_back({d.get(), ix.back().get(), tipo, tipo == TipoDizionario::Base});
-    diz.push_back(std::move(d));
-  }
-};
+using prova::schema;
 
 Lessico lessico(const Parole& base, const ListePunteggi& liste = {}, const Parole& altro = {}) {
-  static std::vector<std::unique_ptr<Dizionari>> tenuti;  // the indexes outlive the call
-  tenuti.push_back(std::make_unique<Dizionari>());
+  static std::vector<std::unique_ptr<prova::Dizionari>> tenuti;  // the indexes outlive the call
+  tenuti.push_back(std::make_unique<prova::Dizionari>());
   tenuti.back()->aggiungi(base, TipoDizionario::Base);
   if (!altro.empty()) tenuti.back()->aggiungi(altro, TipoDizionario::Altro);
-  return costruisciLessico(tenuti.back()->fonti, liste);
-}
-
-Schema schema(std::vector<std::string> righe) {
-  for (auto& r : righe)
-    for (char& c : r)
-      if (c == '#') c = CellaNera;
-  Schema s;
-  s.carica(static_cast<std::int16_t>(righe.size()), static_cast<std::int16_t>(righe[0].size()), righe);
-  return s;
+  return tenuti.back()->lessico(liste);
 }
 
 // The grid with the proposal written in, black cells as "#".
