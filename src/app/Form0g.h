@@ -407,6 +407,9 @@ class Form0g : public QMainWindow {
 
  private:
   int dizionariAttivi() const;
+  // The loaded dictionaries of the slots in `maschera` (bit k = slot k), as
+  // the sources of a fill vocabulary.
+  std::vector<FonteLessico> fontiLessico(int maschera) const;
   bool preparaLessico();
   void analisiSincrona();
   void programmaAnalisi();

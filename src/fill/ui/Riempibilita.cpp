@@ -124,6 +124,16 @@ int Form0g::dizionariAttivi() const {
   return m;
 }
 
+std::vector<FonteLessico> Form0g::fontiLessico(int maschera) const {
+  std::vector<FonteLessico> fonti;
+  for (int k = 1; k <= 6; ++k) {
+    if ((maschera >> k & 1) == 0) continue;
+    const Dizionario& diz = Archivio.slot[static_cast<std::size_t>(k)];
+    fonti.push_back({&diz, &IndiciRicerca[static_cast<std::size_t>(k)], tipoDizionario(k, diz.nome), k == 1});
+  }
+  return fonti;
+}
+
 bool Form0g::preparaLessico() {
   StatoRiempibilita& st = *riempibilita_;
   const int m = dizionariAttivi();
@@ -132,12 +142,7 @@ bool Form0g::preparaLessico() {
   if (st.inCorso) return false;
   st.lessico.reset();
   if ((m & 2) == 0) return false;  // the dictionaries are not loaded yet
-  std::vector<FonteLessico> fonti;
-  for (int k = 1; k <= 6; ++k) {
-    if ((m >> k & 1) == 0) continue;
-    const Dizionario& diz = Archivio.slot[static_cast<std::size_t>(k)];
-    fonti.push_back({&diz, &IndiciRicerca[static_cast<std::size_t>(k)], tipoDizionario(k, diz.nome), k == 1});
-  }
+  const std::vector<FonteLessico> fonti = fontiLessico(m);
   ListePunteggi liste = leggiListePunteggi(CartellaProg.toStdString());
   // Every word of the dictionaries is a candidate; the excluded ones only
   // score 0 in the report.

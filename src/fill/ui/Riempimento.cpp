@@ -197,20 +197,12 @@ void Form0g::riempiSchema(std::optional<Area> area) {
   StatoRiempimento& st = Riempimento;
   // The vocabulary of the dictionaries active now, with the score lists of
   // the dictionary folder as they are now.
-  std::array<bool, 8> attivi{};
-  for (int k = 1; k <= 6; ++k)
-    attivi[static_cast<std::size_t>(k)] = !Archivio.slot[static_cast<std::size_t>(k)].vuoto() && Stb1->isEnabled(k + 10);
+  const int attivi = dizionariAttivi();
   ListePunteggi liste = leggiListePunteggi(CartellaProg.toStdString());
   if (!st.lessicoPronto || attivi != st.attivi || !(liste == st.liste)) {
     Stb1->setText(2, testi::PreparaParole);
     Peri->repaint();
-    std::vector<FonteLessico> fonti;
-    for (int k = 1; k <= 6; ++k) {
-      if (!attivi[static_cast<std::size_t>(k)]) continue;
-      const Dizionario& d = Archivio.slot[static_cast<std::size_t>(k)];
-      fonti.push_back({&d, &IndiciRicerca[static_cast<std::size_t>(k)], tipoDizionario(k, d.nome), k == 1});
-    }
-    st.lessico = costruisciLessico(fonti, liste);
+    st.lessico = costruisciLessico(fontiLessico(attivi), liste);
     st.attivi = attivi;
     st.liste = std::move(liste);
     st.lessicoPronto = true;

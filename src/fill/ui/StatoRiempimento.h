@@ -18,7 +18,7 @@ namespace tessaro {
 struct StatoRiempimento {
   Lessico lessico;
   bool lessicoPronto = false;
-  std::array<bool, 8> attivi{};  // the dictionary slots it was built from
+  int attivi = 0;  // the dictionary slots it was built from (bit k = slot k)
   ListePunteggi liste;
 
   // The proposal shown in blue; empty when none. The area it fills, drawn
