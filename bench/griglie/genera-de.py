@@ -7,6 +7,8 @@ import subprocess
 import sys
 from pathlib import Path
 
+from genera import segmenti
+
 NERA = "\x10"
 CARTELLA = Path(__file__).parent
 
@@ -22,33 +24,9 @@ def scrivi(nome, g):
 
 
 def percorsi(g):
-    R, C = len(g), len(g[0])
-    out = []
-    for r in range(R):
-        c = 0
-        while c < C:
-            if g[r][c] == NERA:
-                c += 1
-                continue
-            d = c
-            while d < C and g[r][d] != NERA:
-                d += 1
-            if d - c >= 2:
-                out.append([(r, k) for k in range(c, d)])
-            c = d
-    for c in range(C):
-        r = 0
-        while r < R:
-            if g[r][c] == NERA:
-                r += 1
-                continue
-            d = r
-            while d < R and g[d][c] != NERA:
-                d += 1
-            if d - r >= 2:
-                out.append([(k, c) for k in range(r, d)])
-            r = d
-    return out
+    """The cells of every run of two or more, across then down."""
+    return [[(l, s + k) if d == "o" else (s + k, l) for k in range(n)]
+            for d, l, s, n in segmenti(g, len(g), len(g[0])) if n >= 2]
 
 
 def riempi(strumento, diz, g, seme, tempo=30):
