@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dict/Dizionario.h"
+#include "files/LetturaFile.h"
 
 namespace tessaro {
 
@@ -88,29 +89,6 @@ struct NoteTestoPiano {
 // characters of the code page kept, the rest "?". Case is never changed.
 // Yields through `cedi` as it goes.
 NoteTestoPiano preparaTestoPiano(std::string& testo, Cedi& cedi);
-
-enum class ErroreLettura : std::uint8_t {
-  Nessuno,
-  Illeggibile,   // missing, not allowed, or an input error: see `codice`
-  NonRegolare,   // a folder, a pipe, a device or a socket
-  TroppoGrande,  // too large for 32-bit positions
-};
-
-struct EsitoLettura {
-  ErroreLettura errore = ErroreLettura::Nessuno;
-  int codice = 0;  // the system's error number
-  explicit operator bool() const { return errore == ErroreLettura::Nessuno; }
-};
-
-// Reads a whole regular file. It is opened without blocking (a pipe put in
-// its place cannot stop the open) and checked with fstat on the open file,
-// so a pipe or a device is refused whatever the name looked like before;
-// it is read to its end, whatever size the system reports.
-EsitoLettura leggiFileRegolare(const std::filesystem::path& percorso, std::string& testo);
-// The same, true when read.
-bool leggiFileIntero(const std::filesystem::path& percorso, std::string& testo);
-// Why a read failed, in Italian: "non è un file normale".
-std::string motivoLettura(const EsitoLettura& e);
 
 // The load. `cartellaProg` is the program folder, which must be the current
 // directory when a ".diz" is present, because the decoder resolves slots

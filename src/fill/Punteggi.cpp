@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <unordered_set>
 
-#include "dict/CaricaDizionari.h"
+#include "files/LetturaFile.h"
 #include "dict/CostruzioneDizionario.h"
 
 namespace tessaro {

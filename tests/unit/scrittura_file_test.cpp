@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "dict/CaricaDizionari.h"
+#include "files/LetturaFile.h"
 
 namespace tessaro {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "app/Form0g.h"
 #include "clues/ui/DefinizioniAccanto.h"
-#include "dict/CaricaDizionari.h"
+#include "files/LetturaFile.h"
 #include "files/FileTes.h"
 #include "files/ScritturaFile.h"
 #include "platform/Environment.h"
